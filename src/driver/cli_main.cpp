@@ -1,0 +1,168 @@
+// gantrell-cli: the scan without a window, for build scripts and tests.
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "driver/headless_ui.h"
+#include "driver/run.h"
+#include "header/header_output.h"
+#include "scan/classifier.h"
+#include "scan/source_loader.h"
+#include "text/pattern.h"
+#include "text/text_ops.h"
+
+namespace {
+
+const char kUsage[] =
+    "Usage: gantrell-cli [-o FILE] SOURCE\n"
+    "       gantrell-cli --tokens SOURCE\n"
+    "Write the PureBasic Import block for the ProcedureDLL procedures of SOURCE\n"
+    "and of every file it includes.\n"
+    "\n"
+    "  -o, --output FILE  write the block to FILE (created or replaced)\n"
+    "                     instead of standard output\n"
+    "      --tokens       list the tokens of SOURCE and its includes instead:\n"
+    "                     line, TAB, kind, TAB, text\n"
+    "      --help         show this help and exit\n"
+    "      --version      show the version and exit\n"
+    "\n"
+    "Exit status: 0 on success, 1 when the scan or the output failed,\n"
+    "2 when the command line is wrong.\n";
+
+struct Options {
+  std::string output;
+  bool toStdout = true;
+  bool tokens = false;
+  std::string source;
+};
+
+int usageError(const char* problem) {
+  std::fprintf(stderr, "gantrell-cli: %s\nTry 'gantrell-cli --help' for more information.\n",
+               problem);
+  return 2;
+}
+
+// Parses the command line; returns -1 to go on, or the exit status to end with.
+int parseOptions(int argc, char** argv, Options* options) {
+  bool haveSource = false;
+  bool optionsEnded = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (!optionsEnded && arg == "--help") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+    if (!optionsEnded && arg == "--version") {
+      std::printf("gantrell-cli %s\n", GANTRELL_VERSION);
+      return 0;
+    }
+    if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+    } else if (!optionsEnded && arg == "--tokens") {
+      options->tokens = true;
+    } else if (!optionsEnded && (arg == "-o" || arg == "--output")) {
+      if (++i >= argc) return usageError("option '-o' needs a FILE");
+      options->output = argv[i];
+      options->toStdout = false;
+    } else if (!optionsEnded && arg.compare(0, 9, "--output=") == 0) {
+      options->output = arg.substr(9);
+      options->toStdout = false;
+    } else if (!optionsEnded && arg.size() > 2 && arg.compare(0, 2, "-o") == 0) {
+      options->output = arg.substr(2);
+      options->toStdout = false;
+    } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+      return usageError(("unknown option '" + arg + "'").c_str());
+    } else if (haveSource) {
+      return usageError("only one SOURCE can be given");
+    } else {
+      options->source = arg;
+      haveSource = true;
+    }
+  }
+  if (!options->toStdout && options->output.empty()) return usageError("the output FILE is empty");
+  if (trimSpaces(options->source).empty()) return usageError("no SOURCE given");
+  return -1;
+}
+
+// Writes a token's text with control bytes, backslashes and bytes from 0x7F up escaped.
+std::string escapeTokenText(const std::string& text) {
+  std::string out;
+  for (unsigned char c : text) {
+    if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (c == '\\') {
+      out += "\\\\";
+    } else if (c < 0x20 || c >= 0x7F) {
+      char hex[5];
+      std::snprintf(hex, sizeof hex, "\\x%02x", c);
+      out += hex;
+    } else {
+      out.push_back(static_cast<char>(c));
+    }
+  }
+  return out;
+}
+
+bool writeStdout(const std::string& bytes) {
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+  return std::fflush(stdout) == 0 && written && !std::ferror(stdout);
+}
+
+int printTokens(const std::string& source) {
+  TokenList* tokens = tokenizeFile(trimSpaces(source));
+  std::string out;
+  const int32_t count = tokens->ops->count(tokens);
+  for (int32_t i = 0; i < count; ++i) {
+    out += decimalText(tokens->ops->getLine(tokens, i));
+    out += '\t';
+    out += tokenKindName(tokens->ops->getKind(tokens, i));
+    out += '\t';
+    out += escapeTokenText(tokens->ops->getText(tokens, i));
+    out += '\n';
+  }
+  tokens->ops->free(tokens);
+  if (writeStdout(out)) return 0;
+  std::fprintf(stderr, "gantrell: %s\n", kCantWriteFile);
+  return 1;
+}
+
+int failRun(const RunResult& result) {
+  std::fprintf(stderr, "gantrell: %s\n", result.message.c_str());
+  std::string path;
+  int32_t fileLine = 0;
+  if (result.errorLine > 0 && result.sourceMap.locate(result.errorLine, &path, &fileLine))
+    std::fprintf(stderr, "  at %s:%d\n", path.c_str(), static_cast<int>(fileLine));
+  if (result.outcome == RunOutcome::NothingToExport && result.sourceMap.origins.empty())
+    std::fprintf(stderr, "  %s could not be read\n", result.sourcePath.c_str());
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Lower-casing of bytes 128-255 follows the user's locale, as in the desktop program.
+  std::setlocale(LC_ALL, "");
+  Options options;
+  const int status = parseOptions(argc, argv, &options);
+  if (status >= 0) return status;
+  if (options.tokens) return printTokens(options.source);
+
+  HeadlessUi ui(options.toStdout ? std::string() : options.output);
+  const RunResult result = runGantrell(options.source, &ui);
+  freeAllPatterns();
+  switch (result.outcome) {
+    case RunOutcome::Saved:
+      return 0;
+    case RunOutcome::Cancelled:  // no output file: the block goes to standard output
+      if (writeStdout(result.header.text)) return 0;
+      std::fprintf(stderr, "gantrell: %s\n", kCantWriteFile);
+      return 1;
+    default:
+      return failRun(result);
+  }
+}

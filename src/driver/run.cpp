@@ -1,0 +1,84 @@
+#include "driver/run.h"
+
+#include <memory>
+
+#include "header/header_output.h"
+#include "text/text_ops.h"
+#include "ui/ui.h"
+
+const char kParameterMissed[] = "Parameter missed.\r\ngantrell.exe [FILENAME]";
+const char kNothingToExport[] = "Nothing to export.";
+
+namespace {
+
+struct FreeTokenList {
+  void operator()(TokenList* list) const { list->ops->free(list); }
+};
+
+void report(RunResult* result, RunOutcome outcome, const std::string& message, Ui* ui) {
+  result->outcome = outcome;
+  result->message = message;
+  ui->showMessage("Error", message);
+}
+
+RunOutcome fromSave(SaveOutcome outcome) {
+  switch (outcome) {
+    case SaveOutcome::Saved:
+      return RunOutcome::Saved;
+    case SaveOutcome::Cancelled:
+      return RunOutcome::Cancelled;
+    case SaveOutcome::CreateFailed:
+      return RunOutcome::CreateFailed;
+    case SaveOutcome::WriteFailed:
+      break;
+  }
+  return RunOutcome::WriteFailed;
+}
+
+}  // namespace
+
+RunResult runGantrell(const std::string& argument, Ui* ui) {
+  RunResult result;
+  result.sourcePath = trimSpaces(argument);
+  if (result.sourcePath.empty()) {
+    report(&result, RunOutcome::MissingArgument, kParameterMissed, ui);
+    return result;
+  }
+
+  std::unique_ptr<TokenList, FreeTokenList> tokens(
+      tokenizeFile(result.sourcePath, &result.sourceMap));
+  const TokenListOps& ops = *tokens->ops;
+  const int32_t count = ops.count(tokens.get());
+  ui->openProgressWindow(kProgramBanner, count - 1);
+
+  for (int32_t position = 0;;) {
+    if (ui->pollWindowEvent() == ui->closeWindowEvent()) {
+      result.outcome = RunOutcome::Closed;
+      return result;
+    }
+    ui->setProgress(position);
+    if (textEquals(ops.getText(tokens.get(), position), "proceduredll")) {
+      const DeclarationResult declaration =
+          scanDeclaration(tokens.get(), position, &result.header, ui);
+      if (!declaration.ok) {
+        result.errorLine = declaration.errorLine;
+        report(&result, RunOutcome::DeclarationError, declaration.message, ui);
+        return result;
+      }
+      position = declaration.position;
+    }
+    if (++position >= count) break;
+    ui->pause();
+  }
+
+  if (result.header.declarationCount < 1) {
+    report(&result, RunOutcome::NothingToExport, kNothingToExport, ui);
+    return result;
+  }
+  finishHeader(&result.header);
+  const SaveOutcome saved = saveHeader(result.header, result.sourcePath, ui);
+  result.outcome = fromSave(saved);
+  if (saved == SaveOutcome::CreateFailed) result.message = kCantCreateFile;
+  if (saved == SaveOutcome::WriteFailed) result.message = kCantWriteFile;
+  return result;
+}

@@ -1,0 +1,109 @@
+#include "scan/classifier.h"
+
+#include <unordered_map>
+
+#include "text/pattern.h"
+#include "text/text_ops.h"
+
+const char kCommentPattern[] = "^;.+$";
+const char kNumberPattern[] =
+    "^([-]?\\d+)|([-]?\\d+\\.{1}\\d+)|(\\${1}[a-fA-F0-9]{1,6})|([-]?\\d+\\.{1}\\d+[e|E]{1}[-]?\\d+)|"
+    "(\\%{1}[0-1]+)$";
+const char kStringPattern[] = "^\\\".*\\\"$";
+const char kIdentifierPattern[] = "^([*]?\\w+)|(\\w+[$]?)$";
+
+namespace {
+
+const char* const kKeywords[] = {
+    "debug",        "debuggercall",    "module",      "endmodule",     "end",
+    "repeat",       "until",           "forever",     "if",            "else",
+    "elseif",       "endif",           "for",         "next",          "step",
+    "to",           "datasection",     "enddatasection", "structure",  "endstructure",
+    "extends",      "interface",       "endinterface", "prototype",    "includebinary",
+    "restore",      "read",            "data",        "continue",      "stop",
+    "break",        "while",           "wend",        "foreach",       "dim",
+    "redim",        "global",          "define",      "share",         "protected",
+    "static",       "newlist",         "procedure",   "procedurec",    "proceduredll",
+    "endprocedure", "procedurereturn", "xor",         "or",            "and",
+    "select",       "endselect",       "case",        "not",           "goto",
+    "gosub",        "declare",         "stdout"};
+
+const char* const kOperators[] = {"*", "<", ">", "&", "?", "!", "=", "<=", "<>",
+                                  "=>", ">=", "=<", "+", "-", "~", "/", "\\", "|",
+                                  "@", "(", ")", "[", "]", "{", "}"};
+
+const char* const kKindNames[] = {"None",     "Other",        "Identifier", "String",
+                                  "Number",   "Operator",     "StatementEnd", "Comment",
+                                  "Punctuation", "Keyword",   "Constant"};
+
+// The four patterns compiled once and kept for the life of the process: compiling them for
+// every test would give the same answers at many times the cost.
+struct CompiledPatterns {
+  Pattern* comment = compilePattern(kCommentPattern);
+  Pattern* number = compilePattern(kNumberPattern);
+  Pattern* string = compilePattern(kStringPattern);
+  Pattern* identifier = compilePattern(kIdentifierPattern);
+};
+
+const CompiledPatterns& compiled() {
+  static const CompiledPatterns patterns;
+  return patterns;
+}
+
+bool isOneOf(const std::string& text, const char* const* list, size_t count) {
+  for (size_t i = 0; i < count; ++i)
+    if (textEquals(text, list[i])) return true;
+  return false;
+}
+
+TokenKind classifyUncached(const std::string& text) {
+  const CompiledPatterns& p = compiled();
+  if (textEquals(leftText(text, 1), "#")) return Constant;
+  if (patternMatches(p.comment, text.c_str())) return Comment;
+  if (patternMatches(p.number, text.c_str())) return Number;
+  if (patternMatches(p.string, text.c_str())) return String;
+  if (isKeyword(text)) return Keyword;
+  if (patternMatches(p.identifier, text.c_str())) return Identifier;
+  if (textEquals(text, ",") || textEquals(text, ".")) return Punctuation;
+  if (isOneOf(text, kOperators, sizeof kOperators / sizeof kOperators[0])) return Operator;
+  if (textEquals(text, "\n") || textEquals(text, ":")) return StatementEnd;
+  return Other;
+}
+
+}  // namespace
+
+const KeywordTable kKeywordTable = {static_cast<int32_t>(sizeof kKeywords / sizeof kKeywords[0]),
+                                    kKeywords};
+
+const char* tokenKindName(int32_t kind) {
+  if (kind < 0 || kind > Constant) return "";
+  return kKindNames[kind];
+}
+
+TokenKind classifyToken(const std::string& text) {
+  // Most token texts recur (names, brackets, line ends), so each distinct text is classified
+  // once. Long texts (strings, comments) are rarely repeated and are not kept.
+  constexpr size_t kLongestCached = 32;
+  constexpr size_t kMostCached = 1 << 16;
+  if (text.size() > kLongestCached) return classifyUncached(text);
+  static std::unordered_map<std::string, TokenKind> cache;
+  const auto found = cache.find(text);
+  if (found != cache.end()) return found->second;
+  const TokenKind kind = classifyUncached(text);
+  if (cache.size() < kMostCached) cache.emplace(text, kind);
+  return kind;
+}
+
+bool matchesPattern(const std::string& text, const char* patternText) {
+  Pattern* pattern = compilePattern(patternText);
+  const bool matched = patternMatches(pattern, text.c_str());
+  freePattern(pattern);
+  return matched;
+}
+
+bool isKeyword(const std::string& text) {
+  const std::string lowered = lowerCase(text);
+  for (int32_t i = 0; i < kKeywordTable.count; ++i)
+    if (textEquals(lowered, kKeywordTable.words[i])) return true;
+  return false;
+}

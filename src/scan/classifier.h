@@ -1,0 +1,49 @@
+// Gives each piece of PureBasic source text its token kind.
+#ifndef GANTRELL_SCAN_CLASSIFIER_H_
+#define GANTRELL_SCAN_CLASSIFIER_H_
+
+#include <cstdint>
+#include <string>
+
+/// The kind of a token.
+enum TokenKind : int16_t {
+  None = 0,
+  Other = 1,
+  Identifier = 2,
+  String = 3,
+  Number = 4,
+  Operator = 5,
+  StatementEnd = 6,
+  Comment = 7,
+  Punctuation = 8,
+  Keyword = 9,
+  Constant = 10,
+};
+
+/// Returns the name of a kind as written in token dumps ("Identifier", …), or "" if unknown.
+const char* tokenKindName(int32_t kind);
+
+/// The words that are keywords, in lower case.
+struct KeywordTable {
+  int32_t count;
+  const char* const* words;
+};
+
+/// The 58 keywords.
+extern const KeywordTable kKeywordTable;
+
+extern const char kCommentPattern[];
+extern const char kNumberPattern[];
+extern const char kStringPattern[];
+extern const char kIdentifierPattern[];
+
+/// Returns the kind of one raw piece of source text (1 to 10).
+TokenKind classifyToken(const std::string& text);
+
+/// Tells whether the pattern text matches somewhere in the text (false if it won't compile).
+bool matchesPattern(const std::string& text, const char* patternText);
+
+/// Tells whether the lower-cased text is a word of the keyword table.
+bool isKeyword(const std::string& text);
+
+#endif  // GANTRELL_SCAN_CLASSIFIER_H_

@@ -1,0 +1,175 @@
+#include "scan/source_loader.h"
+
+#include <algorithm>
+#include <set>
+
+#include "scan/classifier.h"
+#include "scan/lexer.h"
+#include "text/file_io.h"
+#include "text/path.h"
+#include "text/text_ops.h"
+
+const char kFileMarker[] = ";{PB+}:";
+
+namespace {
+
+// The files opened so far. A path counts as included when it is spelled like one of them or
+// names the same file, so "common.pbi" and "sub/../common.pbi" are one file.
+class IncludedFiles {
+ public:
+  void add(const std::string& path) {
+    paths_.insert(path);
+    const FileIdentity identity = fileIdentity(path);
+    if (identity.known) identities_.insert(identity);
+  }
+
+  bool contains(const std::string& path) const {
+    if (paths_.count(path) != 0) return true;
+    const FileIdentity identity = fileIdentity(path);
+    return identity.known && identities_.count(identity) != 0;
+  }
+
+ private:
+  std::set<std::string> paths_;
+  std::set<FileIdentity> identities_;
+};
+
+// One file being copied into the combined text. Its lines are read in full and the file closed
+// before they are processed, so a deep include chain holds no open file per level.
+struct OpenSource {
+  std::string directory;
+  std::string fileName;
+  std::vector<std::string> lines;
+  size_t next = 0;
+  bool resumeParent = false;  // write the including file's marker when this one is done
+  int32_t lastCombinedLine = -1;
+};
+
+bool isWordByte(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+class Loader {
+ public:
+  explicit Loader(SourceMap* map) : map_(map) {}
+
+  std::string run(const std::string& directory, const std::string& fileName) {
+    open(directory, fileName, false);
+    while (!stack_.empty()) {
+      OpenSource& source = stack_.back();
+      if (source.next == source.lines.size()) {
+        const bool resume = source.resumeParent;
+        stack_.pop_back();
+        if (resume) appendMarker(stack_.back().directory, stack_.back().fileName);
+        continue;
+      }
+      const int32_t fileLine = static_cast<int32_t>(++source.next);
+      processLine(source.lines[fileLine - 1], fileLine);
+    }
+    return std::move(text_);
+  }
+
+ private:
+  bool open(const std::string& directory, const std::string& fileName, bool resumeParent) {
+    const std::string path = directory + fileName;
+    OpenSource source;
+    if (!readAllLines(path, &source.lines)) return false;
+    included_.add(path);
+    appendMarker(directory, fileName);
+    source.directory = directory;
+    source.fileName = fileName;
+    source.resumeParent = resumeParent;
+    stack_.push_back(std::move(source));
+    return true;
+  }
+
+  void processLine(const std::string& line, int32_t fileLine) {
+    const std::string lowered = lowerCase(line);
+    int32_t pos = findIncludeKeyword(lowered, "xincludefile");
+    if (pos == 0) pos = findIncludeKeyword(lowered, "includefile");
+    if (pos == 0) {
+      appendFileLine(line, fileLine);
+      return;
+    }
+    const int32_t q1 = findText(lowered, "\"", pos);
+    const int32_t q2 = findText(lowered, "\"", q1 + 1);
+    const std::string name = q2 - q1 - 1 < 1 ? std::string() : midText(line, q1 + 1, q2 - q1 - 1);
+    const std::string directory = stack_.back().directory;
+    const std::string fileName = stack_.back().fileName;
+    const std::string includedDirectory = directory + folderPart(name);
+    const std::string includedName = fileNamePart(name);
+    if (included_.contains(includedDirectory + includedName)) return;
+    if (!name.empty() && open(includedDirectory, includedName, true)) return;
+    appendMarker(directory, fileName);
+  }
+
+  void appendMarker(const std::string& directory, const std::string& fileName) {
+    const std::string path = directory + fileName;
+    text_ += kFileMarker;
+    text_ += path;
+    text_ += '\n';
+    ++lines_;
+    if (map_ != nullptr) map_->origins.push_back({lines_, path, 0});
+    if (!stack_.empty()) stack_.back().lastCombinedLine = -1;
+  }
+
+  void appendFileLine(const std::string& line, int32_t fileLine) {
+    text_ += line;
+    text_ += '\n';
+    ++lines_;
+    OpenSource& source = stack_.back();
+    // A new origin starts wherever this file's lines stop following each other directly.
+    if (map_ != nullptr && source.lastCombinedLine != lines_ - 1)
+      map_->origins.push_back({lines_, source.directory + source.fileName, fileLine});
+    source.lastCombinedLine = lines_;
+  }
+
+  SourceMap* map_;
+  IncludedFiles included_;
+  std::vector<OpenSource> stack_;
+  std::string text_;
+  int32_t lines_ = 0;
+};
+
+}  // namespace
+
+bool SourceMap::locate(int32_t line, std::string* path, int32_t* fileLine) const {
+  const auto after = std::upper_bound(
+      origins.begin(), origins.end(), line,
+      [](int32_t wanted, const SourceOrigin& origin) { return wanted < origin.firstLine; });
+  if (line < 1 || after == origins.begin()) return false;
+  const SourceOrigin& origin = *(after - 1);
+  *path = origin.path;
+  *fileLine = origin.fileLine == 0 ? 0 : origin.fileLine + (line - origin.firstLine);
+  return true;
+}
+
+int32_t findIncludeKeyword(const std::string& text, const std::string& word) {
+  for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+    const char before = at == 0 ? ' ' : text[at - 1];
+    const size_t end = at + word.size();
+    const char after = end < text.size() ? text[end] : ' ';
+    if (!isWordByte(before) && before != '#' && before != '*' && !isWordByte(after) &&
+        after != '$')
+      return static_cast<int32_t>(at + 1);
+  }
+  return 0;
+}
+
+std::string loadSource(const std::string& directory, const std::string& fileName,
+                       SourceMap* map) {
+  return Loader(map).run(directory, fileName);
+}
+
+void collectToken(const std::string& text, int32_t kind, int32_t line, void* list) {
+  if (kind == Comment) return;
+  TokenList* tokens = static_cast<TokenList*>(list);
+  tokens->ops->add(tokens, text, static_cast<int16_t>(kind), line);
+}
+
+TokenList* tokenizeFile(const std::string& path, SourceMap* map) {
+  TokenList* list = newTokenList();
+  const std::string text = loadSource(folderPart(path), fileNamePart(path), map);
+  lexText(text, collectToken, list);
+  return list;
+}

@@ -1,0 +1,42 @@
+// Reads a source file and the files it includes into one text, and tokenizes it.
+#ifndef GANTRELL_SCAN_SOURCE_LOADER_H_
+#define GANTRELL_SCAN_SOURCE_LOADER_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "scan/token_list.h"
+
+/// The text that opens every file's part of the combined text, followed by its path.
+extern const char kFileMarker[];
+
+/// Where a run of combined-text lines came from.
+struct SourceOrigin {
+  int32_t firstLine;  // line of the combined text
+  std::string path;   // the file, as its marker names it
+  int32_t fileLine;   // line of that file at firstLine; 0 when firstLine is a marker
+};
+
+/// Maps lines of the combined text back to the files and lines they came from.
+struct SourceMap {
+  std::vector<SourceOrigin> origins;
+
+  /// Finds the file and file line of a combined-text line; false when it lies outside the text.
+  bool locate(int32_t line, std::string* path, int32_t* fileLine) const;
+};
+
+/// Returns the combined text of a file and everything it includes, each file opened by a marker.
+std::string loadSource(const std::string& directory, const std::string& fileName,
+                       SourceMap* map = nullptr);
+
+/// Stores a token in the list unless it is a comment.
+void collectToken(const std::string& text, int32_t kind, int32_t line, void* list);
+
+/// Returns the token list of a source file and its includes (empty when it can't be read).
+TokenList* tokenizeFile(const std::string& path, SourceMap* map = nullptr);
+
+/// Returns the 1-based position of `word` in `text` where it stands as a whole word, or 0.
+int32_t findIncludeKeyword(const std::string& text, const std::string& word);
+
+#endif  // GANTRELL_SCAN_SOURCE_LOADER_H_

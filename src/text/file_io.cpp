@@ -1,0 +1,167 @@
+#include "text/file_io.h"
+
+#include <cstring>
+#include <vector>
+
+#include "text/code_page.h"
+#include "text/file_io_platform.h"
+#include "text/utf8_decode.h"
+
+namespace {
+
+constexpr size_t kBufferSize = 4096;
+
+}  // namespace
+
+struct File {
+  PlatformFile* os = nullptr;
+  unsigned char buffer[kBufferSize];
+  size_t pos = 0;  // next byte to read, or first byte not yet written
+  size_t len = 0;  // bytes held in the buffer when reading
+  bool writing = false;
+  bool writeFailed = false;
+};
+
+namespace {
+
+// Makes at least `wanted` unread bytes available when the file still has them; returns how many
+// are available (fewer only at the end of the file).
+size_t ensureAvailable(File* file, size_t wanted) {
+  size_t available = file->len - file->pos;
+  if (available >= wanted) return available;
+  std::memmove(file->buffer, file->buffer + file->pos, available);
+  file->pos = 0;
+  file->len = available;
+  while (file->len < wanted) {
+    const size_t got = platformRead(file->os, file->buffer + file->len, kBufferSize - file->len);
+    if (got == 0) break;
+    file->len += got;
+  }
+  return file->len;
+}
+
+// Collects the bytes of one line up to LF, CR, CR LF or the end; NUL bytes are dropped.
+std::string readRawLine(File* file) {
+  std::string line;
+  while (ensureAvailable(file, 1) > 0) {
+    const unsigned char byte = file->buffer[file->pos++];
+    if (byte == '\n') break;
+    if (byte == '\r') {
+      if (ensureAvailable(file, 1) > 0 && file->buffer[file->pos] == '\n') ++file->pos;
+      break;
+    }
+    if (byte != 0) line.push_back(static_cast<char>(byte));
+  }
+  return line;
+}
+
+uint16_t unitAt(const File* file) {
+  return static_cast<uint16_t>(file->buffer[file->pos] | (file->buffer[file->pos + 1] << 8));
+}
+
+// Collects the 16-bit little-endian units of one line; zero units are dropped. A lone byte left
+// at the end of the file can't form a unit and is consumed, so reading always ends.
+std::vector<uint16_t> readUtf16LeLine(File* file) {
+  std::vector<uint16_t> units;
+  while (ensureAvailable(file, 2) >= 2) {
+    const uint16_t unit = unitAt(file);
+    file->pos += 2;
+    if (unit == '\n') break;
+    if (unit == '\r') {
+      if (ensureAvailable(file, 2) >= 2 && unitAt(file) == '\n') file->pos += 2;
+      break;
+    }
+    if (unit != 0) units.push_back(unit);
+  }
+  if (ensureAvailable(file, 2) == 1) ++file->pos;
+  return units;
+}
+
+bool flushBuffer(File* file) {
+  if (file->pos > 0 && !file->writeFailed &&
+      !platformWrite(file->os, file->buffer, file->pos))
+    file->writeFailed = true;
+  file->pos = 0;
+  return !file->writeFailed;
+}
+
+File* wrap(PlatformFile* os, bool writing) {
+  if (os == nullptr) return nullptr;
+  File* file = new File;
+  file->os = os;
+  file->writing = writing;
+  return file;
+}
+
+}  // namespace
+
+File* openForReading(const std::string& path) { return wrap(platformOpenForReading(path), false); }
+
+File* createFile(const std::string& path) { return wrap(platformCreate(path), true); }
+
+TextFormat detectTextFormat(File* file) {
+  const size_t got = ensureAvailable(file, 4);
+  const unsigned char* b = file->buffer + file->pos;
+  TextFormat format = TextFormat::PlainBytes;
+  size_t skip = 0;
+  if (got >= 2 && b[0] == 0xFF && b[1] == 0xFE) {
+    format = TextFormat::Utf16LE;
+    skip = 2;
+  } else if (got >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF) {
+    format = TextFormat::Utf8;
+    skip = 3;
+  } else if (got >= 2 && b[0] == 0xFE && b[1] == 0xFF) {
+    format = TextFormat::Utf16BE;
+    skip = 2;
+  } else if (got >= 4 && b[0] == 0x00 && b[1] == 0x00 && b[2] == 0xFE && b[3] == 0xFF) {
+    format = TextFormat::Utf32BE;
+    skip = 4;
+  }
+  file->pos += skip;
+  return format;
+}
+
+bool atEndOfFile(File* file) { return ensureAvailable(file, 1) == 0; }
+
+std::string readLine(File* file, TextFormat format) {
+  switch (format) {
+    case TextFormat::Utf8:
+      return decodeUtf8ToBytes(readRawLine(file));
+    case TextFormat::Utf16LE:
+      return utf16ToCodePage(readUtf16LeLine(file));
+    default:
+      return readRawLine(file);
+  }
+}
+
+bool writeText(File* file, const std::string& text) {
+  const unsigned char* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  size_t left = text.size();
+  while (left > 0) {
+    if (file->pos == kBufferSize) flushBuffer(file);
+    const size_t room = kBufferSize - file->pos;
+    const size_t take = left < room ? left : room;
+    std::memcpy(file->buffer + file->pos, bytes, take);
+    file->pos += take;
+    bytes += take;
+    left -= take;
+  }
+  return !file->writeFailed;
+}
+
+bool closeFile(File* file) {
+  if (file == nullptr) return true;
+  const bool flushed = !file->writing || flushBuffer(file);
+  const bool closed = platformClose(file->os);
+  delete file;
+  return flushed && closed;
+}
+
+bool readAllLines(const std::string& path, std::vector<std::string>* lines) {
+  File* file = openForReading(path);
+  if (file == nullptr) return false;
+  const TextFormat format = detectTextFormat(file);
+  while (!atEndOfFile(file)) lines->push_back(readLine(file, format));
+  closeFile(file);
+  return true;
+}

@@ -1,0 +1,4 @@
+#include "text/path.h"
+
+const char kFolderSeparators[] = "/";
+const bool kFolderPartStopsAtBar = false;

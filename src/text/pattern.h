@@ -1,0 +1,42 @@
+// Regular expressions (Perl-compatible, 8-bit, case-sensitive) behind an opaque handle.
+#ifndef GANTRELL_TEXT_PATTERN_H_
+#define GANTRELL_TEXT_PATTERN_H_
+
+#include <string>
+#include <vector>
+
+/// A compiled regular expression; null stands for a pattern that did not compile.
+struct Pattern;
+
+/// Compiles a pattern text with no options, or returns null.
+Pattern* compilePattern(const char* patternText);
+
+/// Tells whether the pattern matches anywhere in the text (up to its first NUL).
+bool patternMatches(const Pattern* pattern, const char* text);
+
+/// Walks the successive matches of a pattern through a text, one at a time.
+class MatchCursor {
+ public:
+  /// Starts at the beginning of `text`, which must outlive the cursor.
+  MatchCursor(const Pattern* pattern, const char* text);
+
+  /// Stores the next match in `match`; false when there is none.
+  bool next(std::string* match);
+
+ private:
+  const Pattern* pattern_;
+  const char* rest_;
+  size_t restLength_;
+  bool done_;
+};
+
+/// Stores every successive match in `matches` (resized to the count); returns the count.
+int extractMatches(const Pattern* pattern, const char* text, std::vector<std::string>* matches);
+
+/// Releases a pattern; null and unknown handles are ignored.
+void freePattern(Pattern* pattern);
+
+/// Releases every pattern still alive.
+void freeAllPatterns();
+
+#endif  // GANTRELL_TEXT_PATTERN_H_

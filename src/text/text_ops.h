@@ -1,0 +1,34 @@
+// Small byte-string operations shared by the scanner, the header builder and the UI.
+// Strings are 8-bit: one byte is one character; positions count from 1 and 0 means "not found".
+#ifndef GANTRELL_TEXT_TEXT_OPS_H_
+#define GANTRELL_TEXT_TEXT_OPS_H_
+
+#include <cstdint>
+#include <string>
+
+/// Returns the text with A-Z lowered and bytes 128-255 lowered by the platform's code page.
+std::string lowerCase(const std::string& text);
+
+/// Returns the 1-based position of `wanted` at or after `start`, or 0 when absent.
+int32_t findText(const std::string& text, const std::string& wanted, int32_t start);
+
+/// Returns at most `length` bytes from 1-based `start` on ("" past the end).
+std::string midText(const std::string& text, int32_t start, int32_t length);
+
+/// Returns the first `n` bytes of the text ("" for a negative n).
+std::string leftText(const std::string& text, int32_t n);
+
+/// Returns the text without leading and trailing space characters (byte 32 only).
+std::string trimSpaces(const std::string& text);
+
+/// Returns the text with every non-overlapping occurrence of `wanted` replaced, left to right.
+std::string replaceText(const std::string& text, const std::string& wanted,
+                        const std::string& replacement);
+
+/// Returns the value in decimal digits, with a leading "-" when negative.
+std::string decimalText(int64_t value);
+
+/// Tells whether both texts hold exactly the same bytes.
+bool textEquals(const std::string& a, const std::string& b);
+
+#endif  // GANTRELL_TEXT_TEXT_OPS_H_

@@ -1,0 +1,41 @@
+#include "text/utf8_decode.h"
+
+namespace {
+
+bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+}  // namespace
+
+std::string decodeUtf8ToBytes(const std::string& bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  const size_t n = bytes.size();
+  size_t i = 0;
+  while (i < n) {
+    const unsigned char lead = static_cast<unsigned char>(bytes[i]);
+    const size_t left = n - i - 1;  // bytes after the lead
+    if (lead < 0x80) {
+      out.push_back(static_cast<char>(lead));
+      ++i;
+    } else if ((lead & 0xE0) == 0xC0 && left >= 1) {
+      const unsigned char next = static_cast<unsigned char>(bytes[i + 1]);
+      if (isContinuation(next)) {
+        const unsigned codePoint = ((lead & 0x1Fu) << 6) | (next & 0x3Fu);
+        out.push_back(codePoint <= 0xFF ? static_cast<char>(codePoint) : '?');
+        i += 2;
+      } else {
+        out.push_back('?');
+        ++i;  // decoding goes on at the byte that broke the pair
+      }
+    } else if (((lead & 0xF0) == 0xE0 && left >= 2) || ((lead & 0xF8) == 0xF0 && left >= 3)) {
+      out.push_back('?');
+      const size_t most = (lead & 0xF0) == 0xE0 ? 2 : 3;
+      ++i;
+      for (size_t k = 0; k < most && i < n && isContinuation(static_cast<unsigned char>(bytes[i])); ++k)
+        ++i;
+    } else {
+      ++i;  // a stray continuation, a lead byte cut short, or F8-FF: nothing
+    }
+  }
+  return out;
+}

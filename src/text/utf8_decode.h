@@ -1,0 +1,10 @@
+// Decoding UTF-8 into the program's 8-bit text, one byte per character.
+#ifndef GANTRELL_TEXT_UTF8_DECODE_H_
+#define GANTRELL_TEXT_UTF8_DECODE_H_
+
+#include <string>
+
+/// Decodes UTF-8 bytes to one byte per character: code points above 255 become "?".
+std::string decodeUtf8ToBytes(const std::string& bytes);
+
+#endif  // GANTRELL_TEXT_UTF8_DECODE_H_

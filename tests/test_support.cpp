@@ -1,0 +1,38 @@
+#include "test_support.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+ScratchDir::ScratchDir() {
+  std::random_device random;
+  const fs::path dir =
+      fs::temp_directory_path() / ("gantrell-test-" + std::to_string(random()) + "-" +
+                                   std::to_string(random()));
+  fs::create_directories(dir);
+  path_ = dir.generic_string() + "/";
+}
+
+ScratchDir::~ScratchDir() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
+
+std::string ScratchDir::write(const std::string& relative, const std::string& bytes) const {
+  const fs::path file = fs::path(path_) / relative;
+  fs::create_directories(file.parent_path());
+  std::ofstream out(file, std::ios::binary);
+  out << bytes;
+  return path_ + relative;
+}
+
+std::string readFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "<missing>";
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}

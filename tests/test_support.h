@@ -1,0 +1,28 @@
+// Helpers shared by the unit tests: scratch folders and files.
+#ifndef GANTRELL_TESTS_TEST_SUPPORT_H_
+#define GANTRELL_TESTS_TEST_SUPPORT_H_
+
+#include <string>
+
+/// A fresh, empty folder that is removed with everything in it when the object goes.
+class ScratchDir {
+ public:
+  ScratchDir();
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+
+  /// The folder's path, ending with a folder separator.
+  const std::string& path() const { return path_; }
+
+  /// Writes `bytes` to the file at `relative` (creating its folders) and returns its full path.
+  std::string write(const std::string& relative, const std::string& bytes) const;
+
+ private:
+  std::string path_;
+};
+
+/// Returns the bytes of a file, or "<missing>" when it can't be read.
+std::string readFileBytes(const std::string& path);
+
+#endif  // GANTRELL_TESTS_TEST_SUPPORT_H_
