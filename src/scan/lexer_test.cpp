@@ -1,0 +1,118 @@
+#include "scan/lexer.h"
+
+#include <gtest/gtest.h>
+
+#include "scan/classifier.h"
+
+namespace {
+
+struct Lexed {
+  std::string text;
+  int32_t kind;
+  int32_t line;
+  bool operator==(const Lexed& o) const { return text == o.text && kind == o.kind && line == o.line; }
+};
+
+std::ostream& operator<<(std::ostream& out, const Lexed& t) {
+  return out << "{«" << t.text << "» " << tokenKindName(t.kind) << " " << t.line << "}";
+}
+
+void collect(const std::string& text, int32_t kind, int32_t line, void* context) {
+  static_cast<std::vector<Lexed>*>(context)->push_back({text, kind, line});
+}
+
+std::vector<Lexed> lex(const std::string& text, int32_t* result = nullptr) {
+  std::vector<Lexed> tokens;
+  const int32_t n = lexText(text, collect, &tokens);
+  if (result != nullptr) *result = n;
+  return tokens;
+}
+
+std::vector<std::string> texts(const std::string& text) {
+  std::vector<std::string> out;
+  for (const Lexed& t : lex(text)) out.push_back(t.text);
+  return out;
+}
+
+using Texts = std::vector<std::string>;
+
+}  // namespace
+
+TEST(Lexer, DeclarationLineOfTheWorkedExample) {
+  // The line stands on line 5: four line feeds come before it.
+  const std::vector<Lexed> tokens = lex("\n\n\n\nProcedureDLL.l Add(*a, b.l)\n");
+  const std::vector<Lexed> expected = {
+      {"\n", StatementEnd, 1}, {"\n", StatementEnd, 2}, {"\n", StatementEnd, 3},
+      {"\n", StatementEnd, 4}, {"proceduredll", Keyword, 5}, {".", Punctuation, 5},
+      {"l", Identifier, 5},    {"Add", Identifier, 5},       {"(", Operator, 5},
+      {"*a", Identifier, 5},   {",", Punctuation, 5},        {"b", Identifier, 5},
+      {".", Punctuation, 5},   {"l", Identifier, 5},         {")", Operator, 5},
+      {"\n", StatementEnd, 5}};
+  EXPECT_EQ(expected, tokens);
+}
+
+TEST(Lexer, PiecesAreCutButNotJoined) {
+  EXPECT_EQ((Texts{"a", "<", "=", "b"}), texts("a<=b"));
+  EXPECT_EQ((Texts{"x", "=", "1", ".", "5"}), texts("x = 1.5"));
+  EXPECT_EQ((Texts{"$FF"}), texts("$FF"));
+  EXPECT_EQ((Texts{"$", "G"}), texts("$G"));
+  EXPECT_EQ((Texts{"x1", "y"}), texts("x1y"));
+  EXPECT_EQ((Texts{"Name$"}), texts("Name$"));
+  EXPECT_EQ((Texts{"#PB_Any", "("}), texts("#PB_Any # ("));
+  EXPECT_EQ((Texts{"endprocedure", "MyProc"}), texts("EndProcedure MyProc"));
+  EXPECT_EQ((Texts{"a", "b", "\n"}), texts("a \t\r:b\xE9\n"));
+}
+
+TEST(Lexer, PointerNamesJoinOnlyAfterAnOperatorALineEndOrAtTheStart) {
+  EXPECT_EQ((Texts{"*p", "=", "0"}), texts("*p = 0"));
+  EXPECT_EQ((Texts{"(", "*p"}), texts("(*p"));
+  EXPECT_EQ((Texts{"a", ",", "*", "p"}), texts("a, *p"));
+  EXPECT_EQ((Texts{"a", "*", "b"}), texts("a * b"));
+  EXPECT_EQ((Texts{"(", "a", ")", "*b"}), texts("(a) *b"));
+  EXPECT_EQ((Texts{"*", "if"}), texts("* If"));
+  EXPECT_EQ((Texts{"x", "\n", "*y"}), texts("x\n*y"));
+  EXPECT_EQ((Texts{"*"}), texts("*"));
+  EXPECT_EQ(Identifier, lex("(*p")[1].kind);
+}
+
+TEST(Lexer, StringsRunToTheLastQuoteOfTheirLine) {
+  const std::vector<Lexed> tokens = lex("x = \"a\" + \"b\"\n");
+  ASSERT_EQ(4u, tokens.size());
+  EXPECT_EQ("\"a\" + \"b\"", tokens[2].text);
+  EXPECT_EQ(String, tokens[2].kind);
+  EXPECT_EQ((Texts{"a", "b", "\n", "\"c\""}), texts("a \" b\n\"c\""));
+  EXPECT_EQ(Number, lex("\"1.5\"")[0].kind);
+}
+
+TEST(Lexer, CharacterLiteralsJoinAndSwallowLineFeeds) {
+  const std::vector<Lexed> quoteA = lex("'A'");
+  ASSERT_EQ(1u, quoteA.size());
+  EXPECT_EQ((Lexed{"'A'", Number, 1}), quoteA[0]);
+  EXPECT_EQ((Texts{"''"}), texts("' '"));
+  // Without a closing quote the literal takes everything that is left, line feeds included,
+  // and the count does not move for them.
+  int32_t raw = 0;
+  const std::vector<Lexed> open = lex("x\n'a\nb\n", &raw);
+  EXPECT_EQ(7, raw);
+  ASSERT_EQ(3u, open.size());
+  EXPECT_EQ((Lexed{"'a\nb\n", Number, 2}), open[2]);
+  const std::vector<Lexed> spanning = lex("'\n'\ny");
+  EXPECT_EQ((Lexed{"'\n'", Number, 1}), spanning[0]);
+  EXPECT_EQ((Lexed{"\n", StatementEnd, 1}), spanning[1]);
+  EXPECT_EQ((Lexed{"y", Identifier, 2}), spanning[2]);
+  EXPECT_EQ((Texts{"'"}), texts("'"));
+}
+
+TEST(Lexer, CommentsLinesAndResults) {
+  const std::vector<Lexed> tokens = lex("; note\na\nb\n;\n");
+  const std::vector<Lexed> expected = {{"; note", Comment, 1}, {"\n", StatementEnd, 1},
+                                       {"a", Identifier, 2},   {"\n", StatementEnd, 2},
+                                       {"b", Identifier, 3},   {"\n", StatementEnd, 3},
+                                       {"\n", StatementEnd, 4}};
+  EXPECT_EQ(expected, tokens);
+  int32_t result = -5;
+  EXPECT_TRUE(lex("", &result).empty());
+  EXPECT_EQ(0, result);
+  EXPECT_TRUE(lex("  \t:", &result).empty());
+  EXPECT_EQ(0, result);
+}
