@@ -1,0 +1,133 @@
+#include "scan/source_loader.h"
+
+#include <gtest/gtest.h>
+
+#include "scan/classifier.h"
+#include "test_support.h"
+
+namespace {
+
+std::string marker(const std::string& path) { return std::string(kFileMarker) + path + "\n"; }
+
+struct ListDeleter {
+  void operator()(TokenList* list) const { list->ops->free(list); }
+};
+
+}  // namespace
+
+TEST(SourceLoader, MarkersOpenEachFileAndFollowEachInclude) {
+  ScratchDir scratch;
+  const std::string dir = scratch.path() + "dir/";
+  scratch.write("dir/a.pb", "x\r\nIncludeFile \"b.pbi\"\r\nz");
+  scratch.write("dir/b.pbi", "w\n");
+  SourceMap map;
+  EXPECT_EQ(marker(dir + "a.pb") + "x\n" + marker(dir + "b.pbi") + "w\n" + marker(dir + "a.pb") +
+                "z\n",
+            loadSource(dir, "a.pb", &map));
+  std::string path;
+  int32_t line = 0;
+  ASSERT_TRUE(map.locate(4, &path, &line));
+  EXPECT_EQ(dir + "b.pbi", path);
+  EXPECT_EQ(1, line);
+  ASSERT_TRUE(map.locate(6, &path, &line));
+  EXPECT_EQ(dir + "a.pb", path);
+  EXPECT_EQ(3, line);
+  ASSERT_TRUE(map.locate(5, &path, &line));
+  EXPECT_EQ(0, line);  // the resume marker
+  EXPECT_FALSE(map.locate(0, &path, &line));
+
+  std::unique_ptr<TokenList, ListDeleter> tokens(tokenizeFile(dir + "a.pb"));
+  const TokenListOps& ops = *tokens->ops;
+  // Markers are comments: only their line feeds are tokens.
+  ASSERT_EQ(9, ops.count(tokens.get()));
+  EXPECT_EQ("\n", ops.getText(tokens.get(), 0));
+  EXPECT_EQ("x", ops.getText(tokens.get(), 1));
+  EXPECT_EQ(2, ops.getLine(tokens.get(), 1));
+  EXPECT_EQ("w", ops.getText(tokens.get(), 4));
+  EXPECT_EQ(4, ops.getLine(tokens.get(), 4));
+  EXPECT_EQ("z", ops.getText(tokens.get(), 7));
+  EXPECT_EQ(6, ops.getLine(tokens.get(), 7));
+}
+
+TEST(SourceLoader, RepeatsMissingFilesAndSubfolders) {
+  ScratchDir scratch;
+  const std::string d = scratch.path();
+  scratch.write("main.pb",
+                "XIncludeFile \"sub/c.pbi\"\n"
+                "includefile \"sub/c.pbi\" ; again\n"
+                "IncludeFile \"missing.pbi\"\n"
+                "IncludeFile \"\"\n"
+                "; mentions includefile in a comment\n"
+                "end\n");
+  scratch.write("sub/c.pbi", "XIncludeFile \"d.pbi\"\n");
+  scratch.write("sub/d.pbi", "d\n");
+  EXPECT_EQ(marker(d + "main.pb") + marker(d + "sub/c.pbi") + marker(d + "sub/d.pbi") + "d\n" +
+                marker(d + "sub/c.pbi") + marker(d + "main.pb") +  // back from sub/c.pbi
+                marker(d + "main.pb") +                            // missing.pbi
+                marker(d + "main.pb") +                            // the empty name
+                marker(d + "main.pb") + "end\n",                   // the comment's line
+            loadSource(d, "main.pb"));
+}
+
+TEST(SourceLoader, OneFileUnderTwoSpellingsAndCyclesAreReadOnce) {
+  ScratchDir scratch;
+  const std::string d = scratch.path();
+  scratch.write("main.pb", "IncludeFile \"common.pbi\"\nIncludeFile \"sub/b.pbi\"\nm\n");
+  scratch.write("common.pbi", "c\n");
+  scratch.write("sub/b.pbi",
+                "IncludeFile \"../common.pbi\"\nIncludeFile \"../main.pb\"\n"
+                "IncludeFile \"b.pbi\"\nb\n");
+  EXPECT_EQ(marker(d + "main.pb") + marker(d + "common.pbi") + "c\n" + marker(d + "main.pb") +
+                marker(d + "sub/b.pbi") + "b\n" + marker(d + "main.pb") + "m\n",
+            loadSource(d, "main.pb"));
+}
+
+TEST(SourceLoader, IncludeKeywordsCountOnlyAsWholeWords) {
+  EXPECT_EQ(0, findIncludeKeyword("proceduredll getincludefilecount()", "includefile"));
+  EXPECT_EQ(0, findIncludeKeyword("#includefile_x", "includefile"));
+  EXPECT_EQ(0, findIncludeKeyword("*includefile", "includefile"));
+  EXPECT_EQ(0, findIncludeKeyword("includefile$", "includefile"));
+  EXPECT_EQ(0, findIncludeKeyword("xincludefile \"a\"", "includefile"));
+  EXPECT_EQ(1, findIncludeKeyword("xincludefile \"a\"", "xincludefile"));
+  EXPECT_EQ(4, findIncludeKeyword("x; includefile", "includefile"));
+  EXPECT_EQ(11, findIncludeKeyword("myinclude includefile\"a\"", "includefile"));
+  EXPECT_EQ(8, findIncludeKeyword("  s = \"includefile\"", "includefile"));
+
+  ScratchDir scratch;
+  scratch.write("a.pb",
+                "ProcedureDLL GetIncludeFileCount()\n"
+                "x = \"IncludeFile\" ; a string that names the keyword\n"
+                "XIncludeFile \"b.pbi\" : IncludeFile \"c.pbi\"\n");
+  scratch.write("b.pbi", "b\n");
+  scratch.write("c.pbi", "c\n");
+  const std::string d = scratch.path();
+  EXPECT_EQ(marker(d + "a.pb") + "ProcedureDLL GetIncludeFileCount()\n" + marker(d + "a.pb") +
+                marker(d + "b.pbi") + "b\n" + marker(d + "a.pb"),
+            loadSource(d, "a.pb"));
+}
+
+TEST(SourceLoader, ADeepChainLoadsCompletely) {
+  ScratchDir scratch;
+  const int depth = 5000;
+  for (int i = 0; i < depth; ++i)
+    scratch.write("f" + std::to_string(i) + ".pbi",
+                  "IncludeFile \"f" + std::to_string(i + 1) + ".pbi\"\nv" + std::to_string(i) +
+                      "\n");
+  scratch.write("f" + std::to_string(depth) + ".pbi", "bottom\n");
+  const std::string text = loadSource(scratch.path(), "f0.pbi");
+  EXPECT_NE(std::string::npos, text.find("\nbottom\n"));
+  EXPECT_EQ(text.size() - 3, text.rfind("v0\n"));
+  EXPECT_NE(std::string::npos, text.find(marker(scratch.path() + "f4999.pbi") + marker(
+                                             scratch.path() + "f5000.pbi") + "bottom\n"));
+}
+
+TEST(SourceLoader, UnreadableAndEmptyFiles) {
+  ScratchDir scratch;
+  std::unique_ptr<TokenList, ListDeleter> none(tokenizeFile(scratch.path() + "nothing.pb"));
+  EXPECT_EQ(0, none->ops->count(none.get()));
+  scratch.write("empty.pb", "");
+  std::unique_ptr<TokenList, ListDeleter> empty(tokenizeFile(scratch.path() + "empty.pb"));
+  ASSERT_EQ(1, empty->ops->count(empty.get()));
+  EXPECT_EQ(StatementEnd, empty->ops->getKind(empty.get(), 0));
+  EXPECT_EQ(marker(scratch.path() + "empty.pb"), loadSource(scratch.path(), "empty.pb"));
+}
