@@ -11,7 +11,8 @@ export DEBIAN_FRONTEND=noninteractive
 packages=(build-essential cmake ninja-build pkg-config libpcre3-dev libgtk2.0-dev
           libgtest-dev libbenchmark-dev)
 test_packages=(xvfb openbox xdotool wmctrl x11-utils imagemagick universal-ctags valgrind time
-               clang g++-mingw-w64-i686 dpkg-dev zip file xauth)
+               clang g++-mingw-w64-i686 dpkg-dev zip file xauth
+               desktop-file-utils man-db)
 
 want=("${packages[@]}")
 with_wine=0
