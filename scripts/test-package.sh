@@ -3,7 +3,7 @@
 # dependencies resolve, checks what it installed, then removes it again. Needs root (or sudo)
 # and the tools of scripts/install-deps.sh --test.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 root=$PWD
 build=$root/build-package
 sudo_=""
