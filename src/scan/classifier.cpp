@@ -1,5 +1,6 @@
 #include "scan/classifier.h"
 
+#include <array>
 #include <unordered_map>
 
 #include "text/pattern.h"
@@ -82,11 +83,19 @@ const char* tokenKindName(int32_t kind) {
 
 TokenKind classifyToken(const std::string& text) {
   // Most token texts recur (names, brackets, line ends), so each distinct text is classified
-  // once. Long texts (strings, comments) are rarely repeated and are not kept.
+  // once: every single byte up front, longer texts as they come. Long texts (strings, comments)
+  // are rarely repeated and are not kept.
+  static const std::array<TokenKind, 256> singleBytes = [] {
+    std::array<TokenKind, 256> kinds{};
+    for (int byte = 0; byte < 256; ++byte)
+      kinds[byte] = classifyUncached(std::string(1, static_cast<char>(byte)));
+    return kinds;
+  }();
+  if (text.size() == 1) return singleBytes[static_cast<unsigned char>(text[0])];
   constexpr size_t kLongestCached = 32;
   constexpr size_t kMostCached = 1 << 16;
   if (text.size() > kLongestCached) return classifyUncached(text);
-  static std::unordered_map<std::string, TokenKind> cache;
+  static std::unordered_map<std::string, TokenKind> cache(1 << 12);
   const auto found = cache.find(text);
   if (found != cache.end()) return found->second;
   const TokenKind kind = classifyUncached(text);

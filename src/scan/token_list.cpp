@@ -5,10 +5,58 @@
 
 namespace {
 
+// Holders and character copies are carved from chunks that the list owns, so a token costs no
+// allocation of its own; the chunks go when the list is freed.
+struct Chunk {
+  Chunk* next;
+  size_t used;
+  size_t size;
+};
+
+constexpr size_t kChunkSize = 64 * 1024;
+
+// The list object with the chunks behind it; the TokenList comes first, so a pointer to the
+// list is a pointer to the whole.
+struct TokenListStorage {
+  TokenList list;
+  Chunk* chunks;
+};
+
+TokenListStorage* storageOf(TokenList* list) { return reinterpret_cast<TokenListStorage*>(list); }
+
+char* chunkData(Chunk* chunk) { return reinterpret_cast<char*>(chunk + 1); }
+
+// Returns `bytes` bytes aligned to `align` from the list's chunks, or null when memory runs out.
+void* allocate(TokenList* list, size_t bytes, size_t align) {
+  Chunk*& head = storageOf(list)->chunks;
+  if (head != nullptr) {
+    const size_t start = (head->used + align - 1) & ~(align - 1);
+    if (start + bytes <= head->size) {
+      head->used = start + bytes;
+      return chunkData(head) + start;
+    }
+  }
+  // A large request gets a chunk of its own, kept behind the current one.
+  const bool large = bytes > kChunkSize / 4;
+  const size_t size = large ? bytes : kChunkSize;
+  Chunk* chunk = static_cast<Chunk*>(std::malloc(sizeof(Chunk) + size));
+  if (chunk == nullptr) return nullptr;
+  chunk->used = bytes;
+  chunk->size = size;
+  if (large && head != nullptr) {
+    chunk->next = head->next;
+    head->next = chunk;
+  } else {
+    chunk->next = head;
+    head = chunk;
+  }
+  return chunkData(chunk);
+}
+
 bool inRange(const TokenList* list, int32_t index) { return index >= 0 && index < list->count; }
 
-char* copyText(const std::string& text) {
-  char* copy = static_cast<char*>(std::malloc(text.size() + 1));
+char* copyText(TokenList* list, const std::string& text) {
+  char* copy = static_cast<char*>(allocate(list, text.size() + 1, 1));
   if (copy != nullptr) std::memcpy(copy, text.c_str(), text.size() + 1);
   return copy;
 }
@@ -23,13 +71,9 @@ int add(TokenList* list, const std::string& text, int16_t kind, int32_t line) {
     list->entries = static_cast<Token*>(block);
     list->capacity = grown;
   }
-  char** holder = static_cast<char**>(std::malloc(sizeof(char*)));
-  char* characters = copyText(text);
-  if (holder == nullptr || characters == nullptr) {
-    std::free(holder);
-    std::free(characters);
-    return 0;
-  }
+  char** holder = static_cast<char**>(allocate(list, sizeof(char*), alignof(char*)));
+  char* characters = holder == nullptr ? nullptr : copyText(list, text);
+  if (characters == nullptr) return 0;
   *holder = characters;
   Token& token = list->entries[list->count];
   token.text = holder;
@@ -54,11 +98,10 @@ int32_t getLine(const TokenList* list, int32_t index) {
 
 int setToken(TokenList* list, int32_t index, const std::string& text, int32_t kind, int32_t line) {
   if (!inRange(list, index)) return 0;
-  char* characters = copyText(text);
+  char* characters = copyText(list, text);
   if (characters == nullptr) return 0;
   Token& token = list->entries[index];
-  std::free(*token.text);
-  *token.text = characters;
+  *token.text = characters;  // the old copy stays in its chunk until the list is freed
   if (kind != KeepValue) token.kind = static_cast<int16_t>(kind);
   if (line != KeepValue) token.line = line;
   return 1;
@@ -67,12 +110,13 @@ int setToken(TokenList* list, int32_t index, const std::string& text, int32_t ki
 int32_t count(const TokenList* list) { return list->count; }
 
 int freeList(TokenList* list) {
-  for (int32_t i = 0; i < list->count; ++i) {
-    std::free(*list->entries[i].text);
-    std::free(list->entries[i].text);
+  for (Chunk* chunk = storageOf(list)->chunks; chunk != nullptr;) {
+    Chunk* next = chunk->next;
+    std::free(chunk);
+    chunk = next;
   }
   std::free(list->entries);
-  std::free(list);
+  std::free(storageOf(list));
   return 0;
 }
 
@@ -81,7 +125,9 @@ const TokenListOps kOperations = {add, getText, getKind, getLine, setToken, coun
 }  // namespace
 
 TokenList* newTokenList() {
-  TokenList* list = static_cast<TokenList*>(std::calloc(1, sizeof(TokenList)));
-  if (list != nullptr) list->ops = &kOperations;
-  return list;
+  TokenListStorage* storage =
+      static_cast<TokenListStorage*>(std::calloc(1, sizeof(TokenListStorage)));
+  if (storage == nullptr) return nullptr;
+  storage->list.ops = &kOperations;
+  return &storage->list;
 }

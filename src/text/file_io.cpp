@@ -44,13 +44,20 @@ size_t ensureAvailable(File* file, size_t wanted) {
 std::string readRawLine(File* file) {
   std::string line;
   while (ensureAvailable(file, 1) > 0) {
+    // Take the run of ordinary bytes at once, up to the next LF, CR or NUL.
+    const unsigned char* start = file->buffer + file->pos;
+    const unsigned char* end = file->buffer + file->len;
+    const unsigned char* stop = start;
+    while (stop < end && *stop != '\n' && *stop != '\r' && *stop != 0) ++stop;
+    line.append(reinterpret_cast<const char*>(start), static_cast<size_t>(stop - start));
+    file->pos += static_cast<size_t>(stop - start);
+    if (stop == end) continue;
     const unsigned char byte = file->buffer[file->pos++];
     if (byte == '\n') break;
     if (byte == '\r') {
       if (ensureAvailable(file, 1) > 0 && file->buffer[file->pos] == '\n') ++file->pos;
       break;
     }
-    if (byte != 0) line.push_back(static_cast<char>(byte));
   }
   return line;
 }

@@ -7,6 +7,7 @@
 
 struct Pattern {
   pcre* code;
+  pcre_extra* study;  // the compiled code's study data (native code where PCRE has a JIT), or null
 };
 
 namespace {
@@ -17,9 +18,27 @@ std::set<const Pattern*>& registry() {
   return live;
 }
 
-const pcre* codeOf(const Pattern* pattern) {
-  if (pattern == nullptr || registry().count(pattern) == 0) return nullptr;
-  return pattern->code;
+const Pattern* live(const Pattern* pattern) {
+  return pattern != nullptr && registry().count(pattern) != 0 ? pattern : nullptr;
+}
+
+// Runs one search. Study data only makes the search faster; should the JIT run out of stack,
+// the same search is made again by the interpreter, so the answer never depends on it.
+int execute(const Pattern* pattern, const char* subject, size_t length, int* offsets,
+            int offsetCount) {
+  const int size = static_cast<int>(length);
+  int result = pcre_exec(pattern->code, pattern->study, subject, size, 0, PCRE_NO_UTF8_CHECK,
+                         offsets, offsetCount);
+  if (result == PCRE_ERROR_JIT_STACKLIMIT)
+    result = pcre_exec(pattern->code, nullptr, subject, size, 0, PCRE_NO_UTF8_CHECK, offsets,
+                       offsetCount);
+  return result;
+}
+
+void release(const Pattern* pattern) {
+  if (pattern->study != nullptr) pcre_free_study(pattern->study);
+  pcre_free(pattern->code);
+  delete pattern;
 }
 
 // Finds `needle` in the first `length` bytes of `haystack`; returns its offset or -1.
@@ -43,31 +62,28 @@ Pattern* compilePattern(const char* patternText) {
   int errorOffset = 0;
   pcre* code = pcre_compile(patternText, 0, &error, &errorOffset, nullptr);
   if (code == nullptr) return nullptr;
-  Pattern* pattern = new Pattern{code};
+  const char* studyError = nullptr;
+  Pattern* pattern = new Pattern{code, pcre_study(code, PCRE_STUDY_JIT_COMPILE, &studyError)};
   registry().insert(pattern);
   return pattern;
 }
 
 bool patternMatches(const Pattern* pattern, const char* text) {
-  const pcre* code = codeOf(pattern);
-  if (code == nullptr || text == nullptr) return false;
-  const int length = static_cast<int>(std::strlen(text));
-  return pcre_exec(code, nullptr, text, length, 0, PCRE_NO_UTF8_CHECK, nullptr, 0) >= 0;
+  if (live(pattern) == nullptr || text == nullptr) return false;
+  return execute(pattern, text, std::strlen(text), nullptr, 0) >= 0;
 }
 
 MatchCursor::MatchCursor(const Pattern* pattern, const char* text)
-    : pattern_(pattern),
+    : pattern_(live(pattern)),
       rest_(text),
       restLength_(text == nullptr ? 0 : std::strlen(text)),
-      done_(text == nullptr) {}
+      done_(text == nullptr || pattern_ == nullptr) {}
 
 bool MatchCursor::next(std::string* match) {
-  const pcre* code = codeOf(pattern_);
-  if (done_ || code == nullptr) return false;
+  if (done_) return false;
   // Each search treats the rest of the text as a whole new subject.
   int offsets[3] = {0, 0, 0};
-  const int found = pcre_exec(code, nullptr, rest_, static_cast<int>(restLength_), 0,
-                              PCRE_NO_UTF8_CHECK, offsets, 3);
+  const int found = execute(pattern_, rest_, restLength_, offsets, 3);
   if (found < 0) {
     done_ = true;
     return false;
@@ -98,15 +114,10 @@ int extractMatches(const Pattern* pattern, const char* text, std::vector<std::st
 
 void freePattern(Pattern* pattern) {
   if (pattern == nullptr || registry().erase(pattern) == 0) return;
-  pcre_free(pattern->code);
-  delete pattern;
+  release(pattern);
 }
 
 void freeAllPatterns() {
-  std::set<const Pattern*> live;
-  live.swap(registry());
-  for (const Pattern* pattern : live) {
-    pcre_free(pattern->code);
-    delete pattern;
-  }
+  for (const Pattern* pattern : registry()) release(pattern);
+  registry().clear();
 }

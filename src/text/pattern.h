@@ -17,7 +17,7 @@ bool patternMatches(const Pattern* pattern, const char* text);
 /// Walks the successive matches of a pattern through a text, one at a time.
 class MatchCursor {
  public:
-  /// Starts at the beginning of `text`, which must outlive the cursor.
+  /// Starts at the beginning of `text`; the pattern and the text must outlive the cursor.
   MatchCursor(const Pattern* pattern, const char* text);
 
   /// Stores the next match in `match`; false when there is none.

@@ -4,7 +4,13 @@
 
 std::string lowerCase(const std::string& text) {
   std::string out(text);
-  for (char& c : out) c = static_cast<char>(lowerCaseByte(static_cast<unsigned char>(c)));
+  for (char& c : out) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    if (byte >= 'A' && byte <= 'Z')
+      c = static_cast<char>(byte - 'A' + 'a');
+    else if (byte >= 128)
+      c = static_cast<char>(lowerCaseByte(byte));
+  }
   return out;
 }
 

@@ -31,4 +31,12 @@ std::string decimalText(int64_t value);
 /// Tells whether both texts hold exactly the same bytes.
 bool textEquals(const std::string& a, const std::string& b);
 
+/// Tells whether the text holds exactly the bytes of `b` (a NUL-terminated literal).
+inline bool textEquals(const std::string& a, const char* b) {
+  const size_t n = a.size();
+  for (size_t i = 0; i < n; ++i)
+    if (a[i] != b[i] || b[i] == '\0') return false;
+  return b[n] == '\0';
+}
+
 #endif  // GANTRELL_TEXT_TEXT_OPS_H_
