@@ -22,8 +22,8 @@ const char kUsage[] =
     "\n"
     "  -o, --output FILE  write the block to FILE (created or replaced)\n"
     "                     instead of standard output\n"
-    "      --tokens       list the tokens of SOURCE and its includes instead:\n"
-    "                     line, TAB, kind, TAB, text\n"
+    "      --tokens       list the tokens of SOURCE and its includes instead of\n"
+    "                     the block: line, TAB, kind, TAB, text\n"
     "      --help         show this help and exit\n"
     "      --version      show the version and exit\n"
     "\n"
@@ -113,8 +113,24 @@ bool writeStdout(const std::string& bytes) {
   return std::fflush(stdout) == 0 && written && !std::ferror(stdout);
 }
 
-int printTokens(const std::string& source) {
-  TokenList* tokens = tokenizeFile(trimSpaces(source));
+// Writes the bytes to the -o file or to standard output; returns the exit status.
+int emit(const Options& options, const std::string& bytes) {
+  SaveOutcome outcome = SaveOutcome::Saved;
+  if (options.toStdout)
+    outcome = writeStdout(bytes) ? SaveOutcome::Saved : SaveOutcome::WriteFailed;
+  else
+    outcome = writeHeaderFile(options.output, bytes);
+  if (outcome == SaveOutcome::Saved) return 0;
+  std::fprintf(stderr, "gantrell: %s\n",
+               outcome == SaveOutcome::CreateFailed ? kCantCreateFile : kCantWriteFile);
+  return 1;
+}
+
+// Writes the token dump to the -o file, or to standard output.
+int printTokens(const Options& options) {
+  const std::string source = trimSpaces(options.source);
+  SourceMap map;
+  TokenList* tokens = tokenizeFile(source, &map);
   std::string out;
   const int32_t count = tokens->ops->count(tokens);
   for (int32_t i = 0; i < count; ++i) {
@@ -126,9 +142,11 @@ int printTokens(const std::string& source) {
     out += '\n';
   }
   tokens->ops->free(tokens);
-  if (writeStdout(out)) return 0;
-  std::fprintf(stderr, "gantrell: %s\n", kCantWriteFile);
-  return 1;
+  if (map.origins.empty()) {
+    std::fprintf(stderr, "gantrell: %s could not be read\n", source.c_str());
+    return 1;
+  }
+  return emit(options, out);
 }
 
 int failRun(const RunResult& result) {
@@ -150,7 +168,7 @@ int main(int argc, char** argv) {
   Options options;
   const int status = parseOptions(argc, argv, &options);
   if (status >= 0) return status;
-  if (options.tokens) return printTokens(options.source);
+  if (options.tokens) return printTokens(options);
 
   HeadlessUi ui(options.toStdout ? std::string() : options.output);
   const RunResult result = runGantrell(options.source, &ui);
@@ -159,9 +177,7 @@ int main(int argc, char** argv) {
     case RunOutcome::Saved:
       return 0;
     case RunOutcome::Cancelled:  // no output file: the block goes to standard output
-      if (writeStdout(result.header.text)) return 0;
-      std::fprintf(stderr, "gantrell: %s\n", kCantWriteFile);
-      return 1;
+      return emit(options, result.header.text);
     default:
       return failRun(result);
   }

@@ -65,6 +65,11 @@ printf 'x = "a\\b\tc\xE9\x01" : y = '"'"'A'"'"'\n' > escapes.pb
 printf '1\tStatementEnd\t\\n\n2\tIdentifier\tx\n2\tOperator\t=\n2\tString\t"a\\\\b\\tc\\xe9\\x01"\n2\tIdentifier\ty\n2\tOperator\t=\n2\tNumber\t'"'"'A'"'"'\n2\tStatementEnd\t\\n\n' > want.tokens
 expect "tokens are escaped" 0 want.tokens /dev/null -- "$cli" --tokens escapes.pb
 
+expect "tokens into a file" 0 /dev/null /dev/null -- "$cli" --tokens -o tokens.txt escapes.pb
+cmp -s tokens.txt want.tokens && pass || fail "--tokens -o wrote other bytes"
+printf 'gantrell: no/such.pb could not be read\n' > want.err
+expect "tokens of a missing source" 1 /dev/null want.err -- "$cli" --tokens no/such.pb
+
 # Errors: the box's text on the first line, then where the fault lies.
 mkdir -p err/sub
 printf 'IncludeFile "sub/b.pbi"\nProcedureDLL Fine()\n' > err/a.pb
