@@ -1,0 +1,72 @@
+#include "ui/win32/save_dialog.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <cstddef>
+#include <cstring>
+
+#include "ui/win32/modal_scope.h"
+
+namespace {
+
+// The record as Windows 2000 defined it (OPENFILENAME_SIZE_VERSION_400A): it ends with
+// lpTemplateName, and the later members stay out of its size.
+constexpr DWORD kRecordSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+static_assert(kRecordSize == 76, "OPENFILENAME of 76 bytes");
+
+constexpr DWORD kSaveFlags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+static_assert(kSaveFlags == 0x8080C, "explorer dialog, existing path, no read-only box, same folder");
+
+bool acceptableFileName(const std::string& name) {
+  if (name.empty()) return false;
+  for (unsigned char c : name)
+    if (c < 0x20 || std::strchr("\"*/:<>?\\|", c) != nullptr) return false;
+  return true;
+}
+
+}  // namespace
+
+SaveLocation initialSaveLocation(const std::string& defaultPath) {
+  const std::string path(defaultPath.c_str());
+  SaveLocation location;
+  const size_t slash = path.rfind('\\');
+  if (slash != std::string::npos && slash > 0) {
+    location.folder = path.substr(0, slash);
+    location.fileName = path.substr(slash + 1);
+  } else {
+    location.fileName = path;
+  }
+  if (!acceptableFileName(location.fileName)) location.fileName.clear();
+  return location;
+}
+
+std::vector<char> saveFilterBuffer(const std::string& patternList) {
+  const std::string list(patternList.c_str());
+  std::vector<char> filter(list.size() + 2, '\0');
+  for (size_t i = 0; i < list.size(); ++i) filter[i] = list[i] == '|' ? '\0' : list[i];
+  return filter;
+}
+
+std::string askSaveFileName(const std::string& title, const std::string& defaultPath,
+                            const std::string& patternList, int32_t patternIndex) {
+  std::vector<char> path(kSavePathBufferSize, '\0');
+  std::vector<char> filter = saveFilterBuffer(patternList);
+  const SaveLocation location = initialSaveLocation(defaultPath);
+  location.fileName.copy(path.data(), path.size() - 1);
+
+  ModalScope modal;
+  OPENFILENAMEA dialog;
+  std::memset(&dialog, 0, sizeof dialog);
+  dialog.lStructSize = kRecordSize;
+  dialog.hwndOwner = modal.owner();
+  dialog.lpstrFilter = filter.data();
+  dialog.nFilterIndex = static_cast<DWORD>(patternIndex + 1);
+  dialog.lpstrFile = path.data();
+  dialog.nMaxFile = static_cast<DWORD>(path.size());
+  dialog.lpstrInitialDir = location.folder.c_str();
+  dialog.lpstrTitle = title.c_str();
+  dialog.Flags = kSaveFlags;
+  if (!GetSaveFileNameA(&dialog)) return std::string();
+  return std::string(path.data());
+}
