@@ -33,7 +33,7 @@ TEST(FileIo, EveryLineEndCountsOnceAndNulBytesVanish) {
   EXPECT_EQ(Lines{}, readBack(dir.write("empty", "")).lines);
   EXPECT_EQ(Lines{""}, readBack(dir.write("lf", "\n")).lines);
   EXPECT_EQ((Lines{"x", ""}), readBack(dir.write("lone-cr", "x\r\r")).lines);
-  EXPECT_EQ(Lines{"ab"}, readBack(dir.write("nul", std::string("a\0b\0", 4))).lines);
+  EXPECT_EQ(Lines{"ab"}, readBack(dir.write("nul-bytes", std::string("a\0b\0", 4))).lines);
   EXPECT_EQ(Lines{""}, readBack(dir.write("cr-end", "\r")).lines);
 }
 
