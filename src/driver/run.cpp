@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "header/header_output.h"
+#include "scan/classifier.h"
 #include "text/text_ops.h"
 #include "ui/ui.h"
 
@@ -57,7 +58,9 @@ RunResult runGantrell(const std::string& argument, Ui* ui) {
       return result;
     }
     ui->setProgress(position);
-    if (textEquals(ops.getText(tokens.get(), position), "proceduredll")) {
+    // Only a keyword can read "proceduredll": the kind spares copying every other text.
+    if (ops.getKind(tokens.get(), position) == Keyword &&
+        textEquals(ops.getText(tokens.get(), position), "proceduredll")) {
       const DeclarationResult declaration =
           scanDeclaration(tokens.get(), position, &result.header, ui);
       if (!declaration.ok) {

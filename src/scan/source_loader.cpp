@@ -5,6 +5,7 @@
 
 #include "scan/classifier.h"
 #include "scan/lexer.h"
+#include "text/code_page.h"
 #include "text/file_io.h"
 #include "text/path.h"
 #include "text/text_ops.h"
@@ -49,6 +50,19 @@ bool isWordByte(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
 
+// Tells whether the lowered line could hold "includefile", without lowering the whole line:
+// most lines can't, and lowering every line is a good part of loading.
+bool mayNameInclude(const std::string& line) {
+  static const char kTail[] = "ncludefile";
+  const size_t tail = sizeof kTail - 1;
+  for (size_t i = 0; i + tail <= line.size(); ++i) {
+    size_t k = 0;
+    while (k < tail && lowerCaseByte(static_cast<unsigned char>(line[i + k])) == kTail[k]) ++k;
+    if (k == tail) return true;
+  }
+  return false;
+}
+
 class Loader {
  public:
   explicit Loader(SourceMap* map) : map_(map) {}
@@ -84,6 +98,10 @@ class Loader {
   }
 
   void processLine(const std::string& line, int32_t fileLine) {
+    if (!mayNameInclude(line)) {
+      appendFileLine(line, fileLine);
+      return;
+    }
     const std::string lowered = lowerCase(line);
     int32_t pos = findIncludeKeyword(lowered, "xincludefile");
     if (pos == 0) pos = findIncludeKeyword(lowered, "includefile");

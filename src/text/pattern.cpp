@@ -8,6 +8,7 @@
 struct Pattern {
   pcre* code;
   pcre_extra* study;  // the compiled code's study data (native code where PCRE has a JIT), or null
+  pcre_jit_stack* stack;  // the native code's stack, or null when there is no native code
 };
 
 namespace {
@@ -27,8 +28,16 @@ const Pattern* live(const Pattern* pattern) {
 int execute(const Pattern* pattern, const char* subject, size_t length, int* offsets,
             int offsetCount) {
   const int size = static_cast<int>(length);
-  int result = pcre_exec(pattern->code, pattern->study, subject, size, 0, PCRE_NO_UTF8_CHECK,
-                         offsets, offsetCount);
+  int unused[3];
+  if (offsets == nullptr) {  // the native entry wants room for the whole match
+    offsets = unused;
+    offsetCount = 3;
+  }
+  int result = pattern->stack != nullptr
+                   ? pcre_jit_exec(pattern->code, pattern->study, subject, size, 0,
+                                   PCRE_NO_UTF8_CHECK, offsets, offsetCount, pattern->stack)
+                   : pcre_exec(pattern->code, pattern->study, subject, size, 0,
+                               PCRE_NO_UTF8_CHECK, offsets, offsetCount);
   if (result == PCRE_ERROR_JIT_STACKLIMIT)
     result = pcre_exec(pattern->code, nullptr, subject, size, 0, PCRE_NO_UTF8_CHECK, offsets,
                        offsetCount);
@@ -36,6 +45,7 @@ int execute(const Pattern* pattern, const char* subject, size_t length, int* off
 }
 
 void release(const Pattern* pattern) {
+  if (pattern->stack != nullptr) pcre_jit_stack_free(pattern->stack);
   if (pattern->study != nullptr) pcre_free_study(pattern->study);
   pcre_free(pattern->code);
   delete pattern;
@@ -63,7 +73,11 @@ Pattern* compilePattern(const char* patternText) {
   pcre* code = pcre_compile(patternText, 0, &error, &errorOffset, nullptr);
   if (code == nullptr) return nullptr;
   const char* studyError = nullptr;
-  Pattern* pattern = new Pattern{code, pcre_study(code, PCRE_STUDY_JIT_COMPILE, &studyError)};
+  pcre_extra* study = pcre_study(code, PCRE_STUDY_JIT_COMPILE, &studyError);
+  int native = 0;
+  if (study != nullptr && pcre_fullinfo(code, study, PCRE_INFO_JIT, &native) != 0) native = 0;
+  pcre_jit_stack* stack = native == 1 ? pcre_jit_stack_alloc(32 * 1024, 1024 * 1024) : nullptr;
+  Pattern* pattern = new Pattern{code, study, stack};
   registry().insert(pattern);
   return pattern;
 }
