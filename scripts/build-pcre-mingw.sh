@@ -2,11 +2,21 @@
 # Builds a static 8-bit PCRE for 32-bit Windows from Debian's own pcre3 source package.
 #   scripts/build-pcre-mingw.sh PREFIX
 # PREFIX gets include/pcre.h and lib/libpcre.a; the sources are unpacked beside it. Nothing is
-# done when PREFIX already holds the library.
+# done when PREFIX already holds the library built with the same options.
 set -euo pipefail
 prefix=$(realpath -m "${1:?usage: build-pcre-mingw.sh PREFIX}")
 host=i686-w64-mingw32
-if [[ -f $prefix/lib/libpcre.a && -f $prefix/include/pcre.h ]]; then exit 0; fi
+# 8-bit library only, with the JIT that the pattern service uses: no C++ wrapper, no 16/32-bit
+# variants, no shared library.
+options=(--host="$host" --prefix="$prefix" --enable-static --disable-shared
+         --disable-cpp --disable-pcre16 --disable-pcre32 --enable-jit
+         --enable-utf8 --enable-unicode-properties
+         --disable-pcregrep-libz --disable-pcregrep-libbz2 --disable-pcretest-libreadline)
+if [[ -f $prefix/lib/libpcre.a && -f $prefix/include/pcre.h &&
+      $(cat "$prefix/build-options" 2>/dev/null) == "${options[*]}" ]]; then
+  exit 0
+fi
+[[ $prefix != / ]] && rm -rf "$prefix"
 sudo_=""
 if [[ $EUID -ne 0 ]]; then sudo_="sudo"; fi
 
@@ -39,14 +49,10 @@ cd "$src"
 # generated ones newer again so that make does not ask for the autotools.
 touch aclocal.m4 configure Makefile.in config.h.in
 
-# 8-bit library only: no C++ wrapper, no 16/32-bit variants, no JIT, no shared library.
-./configure --host="$host" --prefix="$prefix" --enable-static --disable-shared \
-  --disable-cpp --disable-pcre16 --disable-pcre32 --disable-jit \
-  --enable-utf8 --enable-unicode-properties \
-  --disable-pcregrep-libz --disable-pcregrep-libbz2 --disable-pcretest-libreadline \
-  >configure.log 2>&1 || { tail -n 40 configure.log >&2; exit 1; }
+./configure "${options[@]}" >configure.log 2>&1 || { tail -n 40 configure.log >&2; exit 1; }
 make -j2 libpcre.la >make.log 2>&1 || { tail -n 40 make.log >&2; exit 1; }
 make install-libLTLIBRARIES install-includeHEADERS install-nodist_includeHEADERS \
   >install.log 2>&1 || { tail -n 40 install.log >&2; exit 1; }
 test -f "$prefix/lib/libpcre.a" && test -f "$prefix/include/pcre.h"
+echo "${options[*]}" >"$prefix/build-options"
 echo "build-pcre-mingw: $prefix/lib/libpcre.a"

@@ -18,3 +18,4 @@ ctest --test-dir build-asan --output-on-failure -j "$jobs"
 echo "== all tests (Linux, in an X server)"
 bash scripts/with-display.sh ctest --test-dir build --output-on-failure
 bash scripts/test-package.sh
+bash scripts/test-win32.sh

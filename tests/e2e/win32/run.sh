@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Runs every end-to-end test of gantrell-win32.exe under wine, each with its own time limit.
+#   run.sh EXE GANTRELL_CLI EXAMPLE_DIR
+# Needs DISPLAY and WINEPREFIX; GANTRELL_SCREENSHOTS=DIR also saves pictures of the windows.
+set -uo pipefail
+exe=$1 cli=$2 example=$3
+here=$(dirname "$0")
+passed=0 failed=0
+run() {
+  local name=$1; shift
+  if timeout 180 bash "$here/$name.sh" "$@"; then
+    passed=$((passed + 1))
+  else
+    echo "FAILED: $name" >&2
+    failed=$((failed + 1))
+  fi
+}
+run missing_argument "$exe"
+run nothing_to_export "$exe"
+run save_header "$exe" "$cli" "$example"
+run close_request "$exe"
+# Wine's own helper processes of this prefix would outlive the display otherwise.
+wineserver -k 2>/dev/null || true
+echo "win32 e2e: $passed passed, $failed failed"
+((failed == 0))
