@@ -1,0 +1,52 @@
+#include "ui/gtk/save_dialog.h"
+
+#include <gtk/gtk.h>
+
+#include "text/utf8_decode.h"
+#include "ui/gtk/filter_list.h"
+#include "ui/gtk/toolkit_text.h"
+
+namespace {
+
+void placeAt(GtkFileChooser* chooser, const std::string& path) {
+  if (path.empty()) return;
+  if (path.back() == '/') {
+    gtk_file_chooser_set_current_folder(chooser, path.c_str());
+  } else if (!gtk_file_chooser_select_filename(chooser, path.c_str())) {
+    gtk_file_chooser_set_current_name(chooser, path.c_str());
+  }
+}
+
+void addFilters(GtkFileChooser* chooser, const std::string& patternList, int32_t patternIndex) {
+  for (const FileFilterSpec& spec : parseFilterList(patternList)) {
+    GtkFileFilter* filter = gtk_file_filter_new();
+    gtk_file_filter_set_name(filter, spec.name.c_str());
+    for (const std::string& pattern : spec.patterns)
+      gtk_file_filter_add_pattern(filter, pattern.c_str());
+    gtk_file_chooser_add_filter(chooser, filter);
+    if (spec.index == patternIndex) gtk_file_chooser_set_filter(chooser, filter);
+  }
+}
+
+}  // namespace
+
+std::string runSaveDialog(const std::string& title, const std::string& defaultPath,
+                          const std::string& patternList, int32_t patternIndex) {
+  GtkWidget* dialog = gtk_file_chooser_dialog_new(
+      toToolkitText(title.c_str()).c_str(), nullptr, GTK_FILE_CHOOSER_ACTION_SAVE,
+      GTK_STOCK_CANCEL, GTK_RESPONSE_CANCEL, GTK_STOCK_SAVE, GTK_RESPONSE_ACCEPT, nullptr);
+  if (dialog == nullptr) return std::string();
+  gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
+  GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
+  placeAt(chooser, toToolkitText(defaultPath.c_str()));
+  addFilters(chooser, toToolkitText(patternList.c_str()), patternIndex);
+
+  std::string chosen;
+  if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
+    GSList* names = gtk_file_chooser_get_filenames(chooser);
+    if (names != nullptr) chosen = static_cast<const char*>(names->data);
+    g_slist_free_full(names, g_free);
+  }
+  gtk_widget_destroy(dialog);
+  return decodeUtf8ToBytes(chosen);
+}

@@ -1,0 +1,94 @@
+// A GTK module for the end-to-end tests: loaded into gantrell-gtk through GTK_MODULES, it writes
+// one line per top-level window that is mapped or unmapped to the file named by
+// GANTRELL_PROBE_LOG, with the window's title and what it shows. The program itself knows
+// nothing of it.
+//
+// Line format (fields separated by TAB; CR, LF, TAB and backslash in texts are escaped):
+//   map|unmap  TITLE  then items: label=TEXT pad=X,Y | button=LABEL | focus=LABEL |
+//   bar=LOWER..UPPER@VALUE | folder=PATH | filter=NAME | current-filter=NAME
+#include <gtk/gtk.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+FILE* logFile = nullptr;
+
+std::string escaped(const char* text) {
+  std::string out;
+  for (const char* p = text ? text : ""; *p; ++p) {
+    switch (*p) {
+      case '\r': out += "\\r"; break;
+      case '\n': out += "\\n"; break;
+      case '\t': out += "\\t"; break;
+      case '\\': out += "\\\\"; break;
+      default: out.push_back(*p);
+    }
+  }
+  return out;
+}
+
+void describe(GtkWidget* widget, gpointer data) {
+  std::string* line = static_cast<std::string*>(data);
+  if (GTK_IS_LABEL(widget)) {
+    gint xpad = 0, ypad = 0;
+    gtk_misc_get_padding(GTK_MISC(widget), &xpad, &ypad);
+    *line += "\tlabel=" + escaped(gtk_label_get_text(GTK_LABEL(widget)));
+    *line += "\tpad=" + std::to_string(xpad) + "," + std::to_string(ypad);
+  } else if (GTK_IS_BUTTON(widget)) {
+    *line += "\tbutton=" + escaped(gtk_button_get_label(GTK_BUTTON(widget)));
+    return;  // its inner label is part of the button
+  } else if (GTK_IS_PROGRESS(widget)) {
+    GtkAdjustment* a = GTK_PROGRESS(widget)->adjustment;
+    char range[96];
+    std::snprintf(range, sizeof range, "\tbar=%g..%g@%g", gtk_adjustment_get_lower(a),
+                  gtk_adjustment_get_upper(a), gtk_adjustment_get_value(a));
+    *line += range;
+  }
+  if (GTK_IS_CONTAINER(widget)) gtk_container_forall(GTK_CONTAINER(widget), describe, data);
+}
+
+void describeChooser(GtkFileChooser* chooser, std::string* line) {
+  gchar* folder = gtk_file_chooser_get_current_folder(chooser);
+  *line += std::string("\tfolder=") + escaped(folder);
+  g_free(folder);
+  GSList* filters = gtk_file_chooser_list_filters(chooser);
+  for (GSList* f = filters; f; f = f->next)
+    *line += std::string("\tfilter=") + escaped(gtk_file_filter_get_name(GTK_FILE_FILTER(f->data)));
+  g_slist_free(filters);
+  GtkFileFilter* current = gtk_file_chooser_get_filter(chooser);
+  if (current) *line += std::string("\tcurrent-filter=") + escaped(gtk_file_filter_get_name(current));
+}
+
+gboolean onWindowMapping(GSignalInvocationHint* hint, guint, const GValue* values, gpointer) {
+  GObject* object = static_cast<GObject*>(g_value_get_object(&values[0]));
+  if (!GTK_IS_WINDOW(object)) return TRUE;
+  GtkWindow* window = GTK_WINDOW(object);
+  if (gtk_window_get_window_type(window) != GTK_WINDOW_TOPLEVEL) return TRUE;
+  std::string line = g_signal_name(hint->signal_id);
+  line += "\t" + escaped(gtk_window_get_title(window));
+  if (GTK_IS_FILE_CHOOSER(window)) {
+    describeChooser(GTK_FILE_CHOOSER(window), &line);
+  } else {
+    gtk_container_forall(GTK_CONTAINER(window), describe, &line);
+    GtkWidget* focus = gtk_window_get_focus(window);
+    if (focus && GTK_IS_BUTTON(focus))
+      line += "\tfocus=" + escaped(gtk_button_get_label(GTK_BUTTON(focus)));
+  }
+  std::fprintf(logFile, "%s\n", line.c_str());
+  std::fflush(logFile);
+  return TRUE;
+}
+
+}  // namespace
+
+extern "C" G_MODULE_EXPORT void gtk_module_init(gint*, gchar***) {
+  const char* path = g_getenv("GANTRELL_PROBE_LOG");
+  if (path == nullptr || (logFile = std::fopen(path, "a")) == nullptr) return;
+  g_type_class_ref(GTK_TYPE_WIDGET);  // its signals exist once the class does
+  g_signal_add_emission_hook(g_signal_lookup("map", GTK_TYPE_WIDGET), 0, onWindowMapping,
+                             nullptr, nullptr);
+  g_signal_add_emission_hook(g_signal_lookup("unmap", GTK_TYPE_WIDGET), 0, onWindowMapping,
+                             nullptr, nullptr);
+}
