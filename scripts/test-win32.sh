@@ -80,5 +80,9 @@ rm -f "$zip_file"
 # -l gives the text file the CR LF line ends that Windows editors expect.
 (cd "$out/package" && zip -q -X "$zip_file" "gantrell-win32-$version/gantrell-win32.exe" &&
   zip -q -X -l "$zip_file" "gantrell-win32-$version/README.txt")
-unzip -l "$zip_file"
+listing=$(zip -sf "$zip_file")
+for name in gantrell-win32.exe README.txt; do
+  grep -q "gantrell-win32-$version/$name" <<<"$listing" || { echo "$name missing from the zip" >&2; exit 1; }
+done
+echo "$(basename "$zip_file"): $(du -k "$zip_file" | cut -f1) KiB"
 echo "win32: all passed"

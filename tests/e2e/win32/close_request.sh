@@ -7,10 +7,10 @@ exe=$1
 source "$(dirname "$0")/lib.sh"
 make_workdir
 
-# About 120000 tokens: with a pause of 1 ms each the scan alone would take minutes.
+# About 60000 tokens: with a pause of 1 ms each the scan alone takes a minute.
 {
   printf 'ProcedureDLL.l FirstExport(a.l)\r\n  ProcedureReturn a\r\nEndProcedure\r\n'
-  for ((i = 0; i < 20000; i++)); do printf 'a = b + %d\r\n' "$i"; done
+  for ((i = 0; i < 10000; i++)); do printf 'a = b + %d\r\n' "$i"; done
   printf 'ProcedureDLL LastExport()\r\nEndProcedure\r\n'
 } >"$workdir/long.pb"
 
@@ -19,7 +19,7 @@ start_program "$(winepath -w "$workdir/long.pb")"
 window=$(wait_window "$title" 60)
 # A window manager ignores a close request for a window it has not taken on yet.
 wait_managed "$window" 30
-screenshot "$window" win32-progress.png
+screenshot "$window" win32-progress.png 3
 started=$SECONDS
 wmctrl -i -c "$window"
 status=$(wait_exit 20)

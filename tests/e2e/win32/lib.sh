@@ -86,12 +86,13 @@ message_texts() {
   sed -n 's/.*trace:msgbox:MSGBOX_OnInit L"\(.*\)"$/\1/p' "$program_log" 2>/dev/null
 }
 
-# Saves a picture of one window into the screenshot folder, when one is asked for.
+# Saves a picture of one window into the screenshot folder, when one is asked for, after letting
+# it draw for SETTLE seconds (0.5 by default). The pictures are for people: nothing waits on them.
 screenshot() {
-  local id=$1 name=$2
+  local id=$1 name=$2 settle=${3:-0.5}
   [[ -n ${GANTRELL_SCREENSHOTS:-} ]] || return 0
   mkdir -p "$GANTRELL_SCREENSHOTS"
-  sleep 0.5  # let the window finish drawing: there is no event to wait for
+  sleep "$settle"
   import -window "$id" -frame "$GANTRELL_SCREENSHOTS/$name" 2>/dev/null ||
     import -window root -crop "$(xdotool getwindowgeometry --shell "$id" |
       awk -F= '/WIDTH|HEIGHT|^X|^Y/ {v[$1]=$2} END {printf "%dx%d+%d+%d", v["WIDTH"], v["HEIGHT"], v["X"], v["Y"]}')" \

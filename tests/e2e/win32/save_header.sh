@@ -15,7 +15,8 @@ main=$(cd "$sources" && ls *.pb | head -n 1)
 "$cli" "$sources/$main" >"$workdir/expected"
 [[ -s $workdir/expected ]] || fail "gantrell-cli wrote nothing for $main"
 
-start_program "$(winepath -w "$sources/$main")"
+# A second argument is ignored.
+start_program "$(winepath -w "$sources/$main")" "second argument"
 dialog=$(wait_window "Save import header..." 60)
 window_exists "Gantrell - PureBasic DLL import header generator" ||
   fail "the progress window was gone while the save dialog showed"
