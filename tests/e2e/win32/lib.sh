@@ -29,7 +29,7 @@ start_program() {
   program_pid=$!
 }
 
-# Ends a program that is still running (only ours: the subshell and its wine process group).
+# Ends a program that is still running: our subshell and the wine process it started.
 stop_program() {
   if [[ -n ${program_pid:-} ]] && kill -0 "$program_pid" 2>/dev/null; then
     pkill -P "$program_pid" 2>/dev/null || true
