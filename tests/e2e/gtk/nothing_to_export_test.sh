@@ -14,5 +14,6 @@ for source in "$work/plain.pb" "$work/missing.pb"; do
   wait_for_exit
 done
 # The missing file gives an empty list: a bar over 0 .. 0 that stays at 0.
-expect_probe "^unmap	$BANNER	label=	pad=0,0	bar=0\.\.0@0\$" "the empty list's bar is not at 0 of 0 .. 0"
+expect_probe "^unmap	$BANNER	label=	pad=0,0	bar=0\.\.0@0\$" \
+  "the empty list's bar is not at 0 of 0 .. 0"
 echo "nothing to export: ok"

@@ -26,7 +26,9 @@ cmp "$work/expected.pb" "$work/out/header" || fail "the saved header differs fro
 [[ ! -e $work/out/header.pb ]] || fail "an extension was added to the typed name"
 # The dialog opened in the source's folder with the two filters, the first one current; the
 # status line showed the last declaration and the bar had reached its end.
-expect_probe "^unmap	$save_title	folder=$work/src	filter=PureBasic File \(\*\.pb\)	filter=All files	current-filter=PureBasic File \(\*\.pb\)\$" \
+pb='PureBasic File \(\*\.pb\)'
+filters="filter=$pb	filter=All files	current-filter=$pb"
+expect_probe "^unmap	$save_title	folder=$work/src	$filters\$" \
   "the save dialog's folder or filters are wrong"
 expect_probe "^unmap	$BANNER	label=Found: Hello	pad=0,0	bar=0\.\.$last@$last\$" \
   "the progress window did not end with \"Found: Hello\" and a full bar"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes the screenshots of gantrell-gtk kept in docs/screenshots: the progress window during a
 # scan and the error box. Run it under scripts/with-display.sh:
-#   bash scripts/with-display.sh bash tests/e2e/gtk/take_screenshots.sh build/src/ui/gtk/gantrell-gtk \
-#     build/gantrell-cli build/src/ui/gtk/libgantrell_widget_probe.so docs/screenshots
+#   b=build/src/ui/gtk
+#   bash scripts/with-display.sh bash tests/e2e/gtk/take_screenshots.sh $b/gantrell-gtk \
+#     build/gantrell-cli $b/libgantrell_widget_probe.so docs/screenshots
 out=${4:?usage: take_screenshots.sh GANTRELL_GTK GANTRELL_CLI WIDGET_PROBE OUTDIR}
 out=$(realpath "$out")
 source "$(dirname "$0")/lib.sh"

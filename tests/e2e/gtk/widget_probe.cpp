@@ -58,7 +58,8 @@ void describeChooser(GtkFileChooser* chooser, std::string* line) {
     *line += std::string("\tfilter=") + escaped(gtk_file_filter_get_name(GTK_FILE_FILTER(f->data)));
   g_slist_free(filters);
   GtkFileFilter* current = gtk_file_chooser_get_filter(chooser);
-  if (current) *line += std::string("\tcurrent-filter=") + escaped(gtk_file_filter_get_name(current));
+  if (current != nullptr)
+    *line += std::string("\tcurrent-filter=") + escaped(gtk_file_filter_get_name(current));
 }
 
 gboolean onWindowMapping(GSignalInvocationHint* hint, guint, const GValue* values, gpointer) {
