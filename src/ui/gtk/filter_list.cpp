@@ -2,16 +2,16 @@
 
 namespace {
 
-void addPattern(FileFilterSpec* filter, const std::string& pattern) {
+void addPattern(SaveFilter* filter, const std::string& pattern) {
   // "*.*" is meant to match every file, also those without a dot.
   filter->patterns.push_back(pattern == "*.*" ? "*" : pattern);
 }
 
 }  // namespace
 
-std::vector<FileFilterSpec> parseFilterList(const std::string& patternList) {
-  std::vector<FileFilterSpec> filters;
-  FileFilterSpec current;
+std::vector<SaveFilter> parseFilterList(const std::string& patternList) {
+  std::vector<SaveFilter> filters;
+  SaveFilter current;
   bool haveCurrent = false;
   bool inName = true;
   int32_t counter = 0;
@@ -20,7 +20,7 @@ std::vector<FileFilterSpec> parseFilterList(const std::string& patternList) {
     if (c == '|') {
       if (inName) {
         if (haveCurrent) filters.push_back(current);
-        current = FileFilterSpec();
+        current = SaveFilter();
         current.index = counter++;
         current.name = field;
         haveCurrent = true;

@@ -7,7 +7,7 @@
 #include <vector>
 
 /// One filter of the save dialog: the name the user sees and its shell-style patterns.
-struct FileFilterSpec {
+struct SaveFilter {
   int32_t index = 0;  // 0-based position in the list
   std::string name;
   std::vector<std::string> patterns;
@@ -15,6 +15,6 @@ struct FileFilterSpec {
 
 /// Reads the filters of a list of "|"-separated fields that alternate between a name and its
 /// ";"-separated patterns; a name that no "|" follows makes no filter, and "*.*" becomes "*".
-std::vector<FileFilterSpec> parseFilterList(const std::string& patternList);
+std::vector<SaveFilter> parseFilterList(const std::string& patternList);
 
 #endif  // GANTRELL_UI_GTK_FILTER_LIST_H_

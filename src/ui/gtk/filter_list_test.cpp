@@ -9,7 +9,7 @@ using Patterns = std::vector<std::string>;
 }  // namespace
 
 TEST(FilterList, TheSaveDialogsList) {
-  const std::vector<FileFilterSpec> filters =
+  const std::vector<SaveFilter> filters =
       parseFilterList("PureBasic File (*.pb)|*.pb|All files|*.*");
   ASSERT_EQ(2u, filters.size());
   EXPECT_EQ(0, filters[0].index);
@@ -21,7 +21,7 @@ TEST(FilterList, TheSaveDialogsList) {
 }
 
 TEST(FilterList, SeveralPatternsAndSemicolonsInNames) {
-  const std::vector<FileFilterSpec> filters =
+  const std::vector<SaveFilter> filters =
       parseFilterList("Sources; includes|*.pb;*.pbi|Any|*.*;*.*x|Last|");
   ASSERT_EQ(3u, filters.size());
   EXPECT_EQ("Sources; includes", filters[0].name);
@@ -39,12 +39,12 @@ TEST(FilterList, NamesWithoutPatternField) {
   EXPECT_TRUE(parseFilterList("").empty());
   EXPECT_TRUE(parseFilterList("All files").empty());
   // The name after the last pattern field makes no filter; the filter before it stays.
-  const std::vector<FileFilterSpec> filters = parseFilterList("Text|*.txt|Orphan");
+  const std::vector<SaveFilter> filters = parseFilterList("Text|*.txt|Orphan");
   ASSERT_EQ(1u, filters.size());
   EXPECT_EQ("Text", filters[0].name);
   EXPECT_EQ(Patterns{"*.txt"}, filters[0].patterns);
   // Empty fields are names and patterns like any other.
-  const std::vector<FileFilterSpec> empty = parseFilterList("||");
+  const std::vector<SaveFilter> empty = parseFilterList("||");
   ASSERT_EQ(1u, empty.size());
   EXPECT_EQ("", empty[0].name);
   EXPECT_EQ(Patterns{""}, empty[0].patterns);

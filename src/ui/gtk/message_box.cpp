@@ -52,8 +52,6 @@ int32_t runMessageBox(const std::string& title, const std::string& text) {
   gdk_window_set_functions(gtk_widget_get_window(dialog), GdkWMFunction(kFunctions));
 
   gtk_widget_show_all(dialog);
-  box.result = 0;
-  box.state = BoxState::Running;
   while (box.state == BoxState::Running) gtk_main_iteration();
   if (box.state == BoxState::Answered) gtk_widget_destroy(dialog);
   handlePendingToolkitEvents();

@@ -18,13 +18,13 @@ void placeAt(GtkFileChooser* chooser, const std::string& path) {
 }
 
 void addFilters(GtkFileChooser* chooser, const std::string& patternList, int32_t patternIndex) {
-  for (const FileFilterSpec& spec : parseFilterList(patternList)) {
+  for (const SaveFilter& entry : parseFilterList(patternList)) {
     GtkFileFilter* filter = gtk_file_filter_new();
-    gtk_file_filter_set_name(filter, spec.name.c_str());
-    for (const std::string& pattern : spec.patterns)
+    gtk_file_filter_set_name(filter, entry.name.c_str());
+    for (const std::string& pattern : entry.patterns)
       gtk_file_filter_add_pattern(filter, pattern.c_str());
     gtk_file_chooser_add_filter(chooser, filter);
-    if (spec.index == patternIndex) gtk_file_chooser_set_filter(chooser, filter);
+    if (entry.index == patternIndex) gtk_file_chooser_set_filter(chooser, filter);
   }
 }
 
