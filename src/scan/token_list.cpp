@@ -16,19 +16,20 @@ struct Chunk {
 constexpr size_t kChunkSize = 64 * 1024;
 
 // The list object with the chunks behind it; the TokenList comes first, so a pointer to the
-// list is a pointer to the whole.
+// list is a pointer to the whole. Holders and characters have chunks of their own, so that
+// neither pads the other.
 struct TokenListStorage {
   TokenList list;
-  Chunk* chunks;
+  Chunk* holders;
+  Chunk* characters;
 };
 
 TokenListStorage* storageOf(TokenList* list) { return reinterpret_cast<TokenListStorage*>(list); }
 
 char* chunkData(Chunk* chunk) { return reinterpret_cast<char*>(chunk + 1); }
 
-// Returns `bytes` bytes aligned to `align` from the list's chunks, or null when memory runs out.
-void* allocate(TokenList* list, size_t bytes, size_t align) {
-  Chunk*& head = storageOf(list)->chunks;
+// Returns `bytes` bytes aligned to `align` from a chain of chunks, or null when memory runs out.
+void* allocate(Chunk*& head, size_t bytes, size_t align) {
   if (head != nullptr) {
     const size_t start = (head->used + align - 1) & ~(align - 1);
     if (start + bytes <= head->size) {
@@ -56,7 +57,7 @@ void* allocate(TokenList* list, size_t bytes, size_t align) {
 bool inRange(const TokenList* list, int32_t index) { return index >= 0 && index < list->count; }
 
 char* copyText(TokenList* list, const std::string& text) {
-  char* copy = static_cast<char*>(allocate(list, text.size() + 1, 1));
+  char* copy = static_cast<char*>(allocate(storageOf(list)->characters, text.size() + 1, 1));
   if (copy != nullptr) std::memcpy(copy, text.c_str(), text.size() + 1);
   return copy;
 }
@@ -71,7 +72,8 @@ int add(TokenList* list, const std::string& text, int16_t kind, int32_t line) {
     list->entries = static_cast<Token*>(block);
     list->capacity = grown;
   }
-  char** holder = static_cast<char**>(allocate(list, sizeof(char*), alignof(char*)));
+  char** holder =
+      static_cast<char**>(allocate(storageOf(list)->holders, sizeof(char*), alignof(char*)));
   char* characters = holder == nullptr ? nullptr : copyText(list, text);
   if (characters == nullptr) return 0;
   *holder = characters;
@@ -109,12 +111,17 @@ int setToken(TokenList* list, int32_t index, const std::string& text, int32_t ki
 
 int32_t count(const TokenList* list) { return list->count; }
 
-int freeList(TokenList* list) {
-  for (Chunk* chunk = storageOf(list)->chunks; chunk != nullptr;) {
+void freeChunks(Chunk* chunk) {
+  while (chunk != nullptr) {
     Chunk* next = chunk->next;
     std::free(chunk);
     chunk = next;
   }
+}
+
+int freeList(TokenList* list) {
+  freeChunks(storageOf(list)->holders);
+  freeChunks(storageOf(list)->characters);
   std::free(list->entries);
   std::free(storageOf(list));
   return 0;
