@@ -6,7 +6,9 @@ if [[ -n ${DISPLAY:-} ]] && xdpyinfo >/dev/null 2>&1; then exec "$@"; fi
 for n in $(seq 90 140); do
   [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] || break
 done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: without it the server resets when its first client (xdpyinfo below) leaves, and a
+# window manager that connects during the reset fails to open the display.
+Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=":$n"
 cleanup() { kill "${wm:-}" "$xvfb" 2>/dev/null || true; wait 2>/dev/null || true; }
