@@ -6,6 +6,13 @@ set -uo pipefail
 exe=$1 cli=$2 example=$3
 here=$(dirname "$0")
 passed=0 failed=0
+# The tests close and focus windows through the window manager: make sure one is there.
+for ((i = 0; i < 300; i++)); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+  { echo "win32 e2e: no window manager on $DISPLAY" >&2; exit 1; }
 run() {
   local name=$1; shift
   if timeout 180 bash "$here/$name.sh" "$@"; then
