@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "ui/desktop_ui.h"
+#include "ui/gtk/event_poll.h"
 #include "ui/gtk/message_box.h"
 #include "ui/gtk/save_dialog.h"
 #include "ui/gtk/toolkit_loop.h"
@@ -27,7 +28,7 @@ void GtkUi::openProgressWindow(const std::string& title, int32_t lastIndex) {
   if (!window_->open(title, lastIndex)) window_.reset();
 }
 
-int32_t GtkUi::pollWindowEvent() { return events_.poll(handleOneToolkitEvent); }
+int32_t GtkUi::pollWindowEvent() { return pollEventQueue(&events_, handleOneToolkitEvent); }
 
 void GtkUi::setProgress(int32_t position) {
   if (window_) window_->setProgress(position);

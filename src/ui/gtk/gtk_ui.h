@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "ui/gtk/event_queue.h"
+#include "ui/event_queue.h"
 #include "ui/gtk/progress_window.h"
 #include "ui/ui.h"
 
@@ -26,7 +26,7 @@ class GtkUi : public Ui {
   void pause() override;
 
  private:
-  EventQueue events_;
+  EventQueue events_{RepeatRule::Keep};
   std::unique_ptr<ProgressWindow> window_;  // only once opened
 };
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/gtk/event_queue.h"
+#include "ui/event_queue.h"
 #include "ui/gtk/window_events.h"
 
 /// The progress window; its operations do nothing for whatever is not (or no longer) there.

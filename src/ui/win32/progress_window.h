@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/win32/event_queue.h"
+#include "ui/event_queue.h"
 #include "ui/win32/window_events.h"
 
 /// The one progress window of a run, with the queue its window procedure fills.
@@ -17,7 +17,7 @@ struct ProgressWindow {
   HWND bar = nullptr;
   HACCEL accelerators = nullptr;
   SizeState sizeState = SizeState::Normal;
-  EventQueue events;
+  EventQueue events{RepeatRule::Drop};
 };
 
 /// The name of the progress window's own window class.

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "ui/win32/event_queue.h"
+#include "ui/event_queue.h"
 
 /// Event codes that pollWindowEvent returns besides message numbers.
 enum WindowEventCode : int32_t {

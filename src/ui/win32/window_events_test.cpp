@@ -8,7 +8,7 @@ namespace {
 
 struct Window {
   SizeState sizeState = SizeState::Normal;
-  EventQueue queue;
+  EventQueue queue{RepeatRule::Drop};
 
   bool send(UINT message, WPARAM wParam = 0) {
     return queueWindowEvents(message, wParam, this, &sizeState, &queue);

@@ -1,4 +1,4 @@
-#include "ui/gtk/event_queue.h"
+#include "ui/gtk/event_poll.h"
 
 #include <gtest/gtest.h>
 
@@ -33,45 +33,32 @@ void script(EventQueue* q, std::vector<Step> s) {
 
 }  // namespace
 
-TEST(EventQueue, PollTakesQueuedEventsFirstOnePerCall) {
-  EventQueue q;
+TEST(EventPoll, PollTakesQueuedEventsFirstOnePerCall) {
+  EventQueue q(RepeatRule::Keep);
   script(&q, {});
-  EXPECT_EQ(NoEvent, q.poll(scriptedToolkit));
+  EXPECT_EQ(NoEvent, pollEventQueue(&q, scriptedToolkit));
   q.push(MovedEvent, &window);
   q.push(MovedEvent, &window);  // equal to the waiting one, still queued
   q.push(CloseWindowEvent, &window);
   script(&q, {{true, {RepaintEvent}}});
-  EXPECT_EQ(MovedEvent, q.poll(scriptedToolkit));
-  EXPECT_EQ(MovedEvent, q.poll(scriptedToolkit));
-  EXPECT_EQ(CloseWindowEvent, q.poll(scriptedToolkit));
+  EXPECT_EQ(MovedEvent, pollEventQueue(&q, scriptedToolkit));
+  EXPECT_EQ(MovedEvent, pollEventQueue(&q, scriptedToolkit));
+  EXPECT_EQ(CloseWindowEvent, pollEventQueue(&q, scriptedToolkit));
   EXPECT_EQ(0u, calls);  // the toolkit was not asked while events were waiting
-  EXPECT_EQ(RepaintEvent, q.poll(scriptedToolkit));
+  EXPECT_EQ(RepaintEvent, pollEventQueue(&q, scriptedToolkit));
   EXPECT_EQ(1u, calls);
-  EXPECT_EQ(NoEvent, q.poll(scriptedToolkit));
+  EXPECT_EQ(NoEvent, pollEventQueue(&q, scriptedToolkit));
 }
 
-TEST(EventQueue, PollHandlesAtMostOneToolkitEvent) {
-  EventQueue q;
+TEST(EventPoll, PollHandlesAtMostOneToolkitEvent) {
+  EventQueue q(RepeatRule::Keep);
   // An event the toolkit handles alone, then one that queues two window events.
   script(&q, {{true, {}}, {true, {ActivatedEvent, PointerMovedEvent}}, {false, {}}});
-  EXPECT_EQ(ToolkitOnlyEvent, q.poll(scriptedToolkit));
-  EXPECT_EQ(ActivatedEvent, q.poll(scriptedToolkit));
+  EXPECT_EQ(ToolkitOnlyEvent, pollEventQueue(&q, scriptedToolkit));
+  EXPECT_EQ(ActivatedEvent, pollEventQueue(&q, scriptedToolkit));
   EXPECT_EQ(2u, calls);
-  EXPECT_EQ(PointerMovedEvent, q.poll(scriptedToolkit));
+  EXPECT_EQ(PointerMovedEvent, pollEventQueue(&q, scriptedToolkit));
   EXPECT_EQ(2u, calls);
-  EXPECT_EQ(NoEvent, q.poll(scriptedToolkit));
+  EXPECT_EQ(NoEvent, pollEventQueue(&q, scriptedToolkit));
   EXPECT_EQ(3u, calls);
-}
-
-TEST(EventQueue, DiscardDropsOnlyThatWindowsEvents) {
-  EventQueue q;
-  int other = 0;
-  q.push(RepaintEvent, &window);
-  q.push(DeactivatedEvent, &other);
-  q.push(CloseWindowEvent, &window);
-  q.discard(&window);
-  int32_t code = NoEvent;
-  ASSERT_TRUE(q.pop(&code));
-  EXPECT_EQ(DeactivatedEvent, code);
-  EXPECT_FALSE(q.pop(&code));
 }

@@ -1,10 +1,12 @@
-#include "ui/win32/event_queue.h"
+#include "ui/event_queue.h"
 
 #include <algorithm>
 
 void EventQueue::push(int32_t code, const void* window) {
-  if (!events_.empty() && events_.back().code == code && events_.back().window == window) return;
-  events_.push_back(WindowEvent{code, window});
+  if (repeats_ == RepeatRule::Drop && !events_.empty() && events_.back().code == code &&
+      events_.back().window == window)
+    return;
+  events_.push_back({code, window});
 }
 
 bool EventQueue::pop(int32_t* code) {

@@ -1,0 +1,51 @@
+#include "ui/event_queue.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+std::vector<int32_t> drain(EventQueue* queue) {
+  std::vector<int32_t> codes;
+  for (int32_t code; queue->pop(&code);) codes.push_back(code);
+  return codes;
+}
+
+}  // namespace
+
+TEST(EventQueue, KeepsOrderAndTreatsARepeatOfTheNewestByItsRule) {
+  int a, b;
+  EventQueue keep(RepeatRule::Keep);
+  int32_t code = -7;
+  EXPECT_FALSE(keep.pop(&code));
+  EXPECT_EQ(-7, code);
+  keep.push(5, &a);
+  keep.push(5, &a);
+  keep.push(2, &a);
+  EXPECT_EQ((std::vector<int32_t>{5, 5, 2}), drain(&keep));
+
+  EventQueue drop(RepeatRule::Drop);
+  drop.push(3, &a);
+  drop.push(3, &a);   // same code, same window as the newest: dropped
+  drop.push(3, &b);   // another window: kept
+  drop.push(15, &a);
+  drop.push(3, &a);   // equals an older event, not the newest: kept
+  EXPECT_EQ((std::vector<int32_t>{3, 3, 15, 3}), drain(&drop));
+  // Once the newest has been read, the same event is queued again.
+  drop.push(16, &a);
+  ASSERT_TRUE(drop.pop(&code));
+  EXPECT_EQ(16, code);
+  drop.push(16, &a);
+  EXPECT_EQ((std::vector<int32_t>{16}), drain(&drop));
+}
+
+TEST(EventQueue, DiscardForgetsOneWindowOnly) {
+  int a, b;
+  EventQueue queue(RepeatRule::Keep);
+  queue.push(5, &a);
+  queue.push(13104, &b);
+  queue.push(16, &a);
+  queue.discard(&a);
+  EXPECT_EQ((std::vector<int32_t>{13104}), drain(&queue));
+}
