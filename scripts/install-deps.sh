@@ -33,5 +33,5 @@ if ((with_wine)); then
 fi
 if ((${#missing[@]})); then
   $sudo_ apt-get update -qq
-  $sudo_ apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  $sudo_ apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
