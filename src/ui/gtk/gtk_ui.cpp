@@ -51,4 +51,4 @@ std::string GtkUi::askSavePath(const std::string& title, const std::string& defa
   return runSaveDialog(title, defaultPath, patternList, patternIndex);
 }
 
-void GtkUi::pause() { g_usleep(1000); }
+void GtkUi::pause() { pacer_.wait(); }

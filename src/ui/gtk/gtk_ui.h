@@ -6,6 +6,7 @@
 
 #include "ui/event_queue.h"
 #include "ui/gtk/progress_window.h"
+#include "ui/pacer.h"
 #include "ui/ui.h"
 
 /// The progress window and the dialogs on GTK 2; GTK must have been started.
@@ -28,6 +29,7 @@ class GtkUi : public Ui {
  private:
   EventQueue events_{RepeatRule::Keep};
   std::unique_ptr<ProgressWindow> window_;  // only once opened
+  Pacer pacer_{std::chrono::milliseconds(1)};
 };
 
 #endif  // GANTRELL_UI_GTK_GTK_UI_H_
