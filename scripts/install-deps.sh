@@ -11,7 +11,7 @@ export DEBIAN_FRONTEND=noninteractive
 packages=(build-essential cmake ninja-build pkg-config libpcre3-dev libgtk2.0-dev
           libgtest-dev libbenchmark-dev)
 test_packages=(xvfb openbox xdotool wmctrl x11-utils imagemagick universal-ctags valgrind time python3
-               clang g++-mingw-w64-i686 dpkg-dev zip file xauth
+               clang libclang-rt-dev g++-mingw-w64-i686 dpkg-dev zip file xauth
                desktop-file-utils man-db)
 
 want=("${packages[@]}")

@@ -1,0 +1,2 @@
+﻿ProcedureDLL.s Café()
+€ 😀 �

@@ -1,0 +1,4 @@
+ProcedureDLL.s Greet(name.s = "Hi, you") ; "x"
+EndProcedure
+ProcedureDLL F(a,
+b)

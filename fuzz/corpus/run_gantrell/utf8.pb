@@ -1,0 +1,2 @@
+﻿ProcedureDLL.d Scale(v.d, *f.Double) ; café
+EndProcedure

@@ -1,0 +1,52 @@
+// Feeds arbitrary bytes to the lexer and checks what it delivers: known kinds, lower-case
+// keywords, lines that count the line feeds, and no byte delivered that the text did not hold.
+#include <cstring>
+#include <string>
+
+#include "fuzz_support.h"
+#include "scan/classifier.h"
+#include "scan/lexer.h"
+#include "text/text_ops.h"
+
+namespace {
+
+struct Seen {
+  int32_t tokens = 0;
+  int32_t lineFeedTokens = 0;
+  size_t bytes = 0;
+  size_t lineFeedBytes = 0;
+};
+
+void check(const std::string& text, int32_t kind, int32_t line, void* context) {
+  Seen* seen = static_cast<Seen*>(context);
+  FUZZ_CHECK(kind >= Other && kind <= Constant, "kind " + decimalText(kind));
+  FUZZ_CHECK(!text.empty(), "an empty token");
+  FUZZ_CHECK(line == seen->lineFeedTokens + 1,
+             "line " + decimalText(line) + " after " + decimalText(seen->lineFeedTokens) +
+                 " line feeds");
+  if (kind == Keyword) FUZZ_CHECK(text == lowerCase(text), "keyword not lower-cased: " + text);
+  ++seen->tokens;
+  if (text == "\n") ++seen->lineFeedTokens;
+  seen->bytes += text.size();
+  for (char c : text) seen->lineFeedBytes += c == '\n';
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  Seen seen;
+  const int32_t raw = lexText(text, check, &seen);
+  // The lexer sees the text up to its first NUL.
+  const size_t length = std::strlen(text.c_str());
+  size_t lineFeeds = 0;
+  for (size_t i = 0; i < length; ++i) lineFeeds += text[i] == '\n';
+  FUZZ_CHECK(raw >= 0, "the token pattern did not compile");
+  FUZZ_CHECK(seen.tokens <= raw, "more tokens than raw matches");
+  FUZZ_CHECK(seen.bytes <= length, "tokens hold more bytes than the text");
+  // Every line feed is a raw match of its own: delivered alone or inside a character literal.
+  FUZZ_CHECK(seen.lineFeedBytes == lineFeeds,
+             decimalText(static_cast<int64_t>(seen.lineFeedBytes)) + " line feeds delivered of " +
+                 decimalText(static_cast<int64_t>(lineFeeds)));
+  return 0;
+}

@@ -1,0 +1,39 @@
+// Runs the whole command-line path on a source file made of the input: scan, declarations and
+// the written block, which must hold exactly the header's bytes.
+#include <string>
+
+#include "driver/headless_ui.h"
+#include "driver/run.h"
+#include "fuzz_support.h"
+#include "text/text_ops.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static const ScratchFolder folder;
+  const std::string source =
+      folder.write("main.pb", std::string(reinterpret_cast<const char*>(data), size));
+  const std::string output = folder.path() + "out.pbi";
+  HeadlessUi ui(output);
+  const RunResult result = runGantrell(source, &ui);
+  switch (result.outcome) {
+    case RunOutcome::Saved:
+      FUZZ_CHECK(result.header.declarationCount >= 1, "saved without a declaration");
+      FUZZ_CHECK(readWholeFile(output) == result.header.text,
+                 "the written file differs from the header");
+      break;
+    case RunOutcome::NothingToExport:
+      FUZZ_CHECK(result.header.declarationCount == 0, "declarations, yet nothing to export");
+      FUZZ_CHECK(result.message == "Nothing to export.", "message: " + result.message);
+      break;
+    case RunOutcome::DeclarationError: {
+      FUZZ_CHECK(result.errorLine >= 1, "error line " + decimalText(result.errorLine));
+      std::string path;
+      int32_t fileLine = 0;
+      FUZZ_CHECK(result.sourceMap.locate(result.errorLine, &path, &fileLine),
+                 "the error line lies outside the source: " + decimalText(result.errorLine));
+      break;
+    }
+    default:
+      FUZZ_CHECK(false, "outcome " + decimalText(static_cast<int32_t>(result.outcome)));
+  }
+  return 0;
+}
