@@ -14,7 +14,7 @@ Win32Ui::Win32Ui() {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   comStarted_ = SUCCEEDED(CoInitialize(nullptr));
-  // Without this the 1 ms pause between tokens lasts a whole scheduler tick (about 15.6 ms).
+  // Without this a pause between tokens lasts at least a whole scheduler tick (about 15.6 ms).
   timerPeriodSet_ = timeBeginPeriod(1) == TIMERR_NOERROR;
 }
 
@@ -47,6 +47,6 @@ std::string Win32Ui::askSavePath(const std::string& title, const std::string& de
   return askSaveFileName(title, defaultPath, patternList, patternIndex);
 }
 
-void Win32Ui::pause() { Sleep(1); }
+void Win32Ui::pause() { pacer_.wait(); }
 
 std::unique_ptr<Ui> startDesktopUi(int*, char***) { return std::make_unique<Win32Ui>(); }

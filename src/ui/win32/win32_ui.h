@@ -2,6 +2,7 @@
 #ifndef GANTRELL_UI_WIN32_WIN32_UI_H_
 #define GANTRELL_UI_WIN32_WIN32_UI_H_
 
+#include "ui/pacer.h"
 #include "ui/ui.h"
 #include "ui/win32/progress_window.h"
 
@@ -28,6 +29,7 @@ class Win32Ui : public Ui {
   ProgressWindow progress_;
   bool comStarted_;
   bool timerPeriodSet_;
+  Pacer pacer_{std::chrono::milliseconds(1)};
 };
 
 #endif  // GANTRELL_UI_WIN32_WIN32_UI_H_
