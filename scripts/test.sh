@@ -14,6 +14,8 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGANTRELL_SANITIZE=O
   -DGANTRELL_GTK=OFF >/dev/null
 cmake --build build-asan -j "$jobs"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
+bash scripts/fuzz-smoke.sh
+bash scripts/valgrind-check.sh --short
 
 echo "== all tests (Linux, in an X server)"
 bash scripts/with-display.sh ctest --test-dir build --output-on-failure

@@ -1,0 +1,2 @@
+ï»¿x = "À€"
+ProcedureDLL A()

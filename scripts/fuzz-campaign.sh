@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Runs the fuzz targets one after the other, each for a given number of seconds, and appends
+# what each did (executions, coverage, corpus, findings) to a log.
+#   scripts/fuzz-campaign.sh [--log FILE] [--corpus DIR] [--findings DIR] SECONDS [TARGET...]
+# Targets: lex_text read_line load_source scan_declaration run_gantrell (all by default).
+# The corpus of each target grows in DIR/TARGET (default build-fuzz/corpus), seeded from
+# fuzz/corpus/TARGET; inputs that fail land in the findings folder (default
+# build-fuzz/findings). The build must exist (scripts/fuzz-smoke.sh makes it).
+# Exit status: 0 when no target found anything, 1 otherwise.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build-fuzz
+log=$build/campaign.log
+corpus=$build/corpus
+findings=$build/findings
+while [[ ${1:-} == --* ]]; do
+  case $1 in
+    --log) log=$2; shift 2 ;;
+    --corpus) corpus=$2; shift 2 ;;
+    --findings) findings=$2; shift 2 ;;
+    *) echo "fuzz-campaign: unknown option $1" >&2; exit 2 ;;
+  esac
+done
+seconds=${1:?usage: fuzz-campaign.sh [--log FILE] [--corpus DIR] [--findings DIR] SECONDS [TARGET...]}
+shift
+targets=("$@")
+((${#targets[@]})) || targets=(lex_text read_line load_source scan_declaration run_gantrell)
+
+# Longest input per target: the line reader and a whole run see inputs past the 4096-byte
+# buffer of a file, so that lines cross its edge.
+max_len() {
+  case $1 in
+    read_line | run_gantrell) echo 16384 ;;
+    *) echo 4096 ;;
+  esac
+}
+
+mkdir -p "$findings" "$(dirname "$log")"
+found=0
+for target in "${targets[@]}"; do
+  binary=$build/fuzz_$target
+  [[ -x $binary ]] || { echo "fuzz-campaign: $binary is missing" >&2; exit 2; }
+  mkdir -p "$corpus/$target"
+  cp -n "$root/fuzz/corpus/$target/"* "$corpus/$target/" 2>/dev/null
+  output=$(mktemp)
+  before=$(ls "$findings" | wc -l)
+  "$binary" "$corpus/$target" -max_total_time="$seconds" -max_len="$(max_len "$target")" \
+    -timeout=10 -rss_limit_mb=2048 -dict="$root/fuzz/fuzz.dict" -print_final_stats=1 \
+    -artifact_prefix="$findings/$target-" >"$output" 2>&1
+  status=$?
+  executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$output" | tail -1)
+  rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$output" | tail -1)
+  coverage=$(grep -oE 'cov: [0-9]+ ft: [0-9]+' "$output" | tail -1)
+  new=$(($(ls "$findings" | wc -l) - before))
+  line="$(date -u +%Y-%m-%dT%H:%M:%SZ) $target seconds=$seconds executions=${executions:-?}"
+  line+=" exec/s=${rate:-?} ${coverage:+$coverage }corpus=$(ls "$corpus/$target" | wc -l)"
+  line+=" findings=$new status=$status"
+  echo "$line" | tee -a "$log"
+  if ((status != 0 || new > 0)); then
+    found=1
+    grep -E 'ERROR|check failed|SUMMARY|Test unit written' "$output" | head -20 >&2
+  fi
+  rm -f "$output"
+done
+exit "$found"
