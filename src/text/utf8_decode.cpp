@@ -21,7 +21,8 @@ std::string decodeUtf8ToBytes(const std::string& bytes) {
       const unsigned char next = static_cast<unsigned char>(bytes[i + 1]);
       if (isContinuation(next)) {
         const unsigned codePoint = ((lead & 0x1Fu) << 6) | (next & 0x3Fu);
-        out.push_back(codePoint <= 0xFF ? static_cast<char>(codePoint) : '?');
+        // An overlong NUL (C0 80) is dropped like a NUL byte: text never holds one.
+        if (codePoint != 0) out.push_back(codePoint <= 0xFF ? static_cast<char>(codePoint) : '?');
         i += 2;
       } else {
         out.push_back('?');

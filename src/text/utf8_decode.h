@@ -4,7 +4,7 @@
 
 #include <string>
 
-/// Decodes UTF-8 bytes to one byte per character: code points above 255 become "?".
+/// Decodes UTF-8 bytes to one byte per character: code points above 255 become "?", NUL goes.
 std::string decodeUtf8ToBytes(const std::string& bytes);
 
 #endif  // GANTRELL_TEXT_UTF8_DECODE_H_

@@ -16,6 +16,7 @@ TEST(Utf8Decode, MalformedSequencesEndWithoutReadingPastTheText) {
   EXPECT_EQ("", decodeUtf8ToBytes("\xE2\x82"));     // three-byte lead without room
   EXPECT_EQ("x", decodeUtf8ToBytes("\x80x"));       // stray continuation
   EXPECT_EQ("", decodeUtf8ToBytes("\xF8\xFF\xFE"));
-  EXPECT_EQ("?z", decodeUtf8ToBytes("\xE2\x82z"));  // lead takes what continues, then stops
+  EXPECT_EQ("?z", decodeUtf8ToBytes("\xE2\x82z"));
+  EXPECT_EQ("ab", decodeUtf8ToBytes("a\xC0\x80" "b"));  // an overlong NUL  // lead takes what continues, then stops
   EXPECT_EQ("?AA", decodeUtf8ToBytes("\xE2\x41\x41"));
 }
