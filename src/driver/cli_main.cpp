@@ -2,6 +2,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "driver/headless_ui.h"
@@ -160,11 +161,7 @@ int failRun(const RunResult& result) {
   return 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  // Lower-casing of bytes 128-255 follows the user's locale, as in the desktop program.
-  std::setlocale(LC_ALL, "");
+int runCli(int argc, char** argv) {
   Options options;
   const int status = parseOptions(argc, argv, &options);
   if (status >= 0) return status;
@@ -172,7 +169,6 @@ int main(int argc, char** argv) {
 
   HeadlessUi ui(options.toStdout ? std::string() : options.output);
   const RunResult result = runGantrell(options.source, &ui);
-  freeAllPatterns();
   switch (result.outcome) {
     case RunOutcome::Saved:
       return 0;
@@ -181,4 +177,19 @@ int main(int argc, char** argv) {
     default:
       return failRun(result);
   }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Lower-casing of bytes 128-255 follows the user's locale, as in the desktop program.
+  std::setlocale(LC_ALL, "");
+  int status = 1;
+  try {
+    status = runCli(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "gantrell: %s\n", kOutOfMemory);
+  }
+  freeAllPatterns();
+  return status;
 }

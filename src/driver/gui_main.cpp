@@ -1,4 +1,6 @@
 // gantrell-gtk and gantrell-win32: the scan under a progress window, with the dialogs.
+#include <new>
+
 #include "driver/run.h"
 #include "text/pattern.h"
 #include "text/program_args.h"
@@ -9,7 +11,11 @@ int main(int argc, char** argv) {
   // The toolkit starts first: it removes its own options from the arguments.
   std::unique_ptr<Ui> ui = startDesktopUi(&argc, &argv);
   if (!ui) return 1;
-  runGantrell(nextProgramArgument(), ui.get());
+  try {
+    runGantrell(nextProgramArgument(), ui.get());
+  } catch (const std::bad_alloc&) {
+    ui->showMessage("Error", kOutOfMemory);
+  }
   ui.reset();  // closes whatever window is still open
   freeAllPatterns();
   return 0;

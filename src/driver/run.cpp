@@ -9,6 +9,7 @@
 
 const char kParameterMissed[] = "Parameter missed.\r\ngantrell.exe [FILENAME]";
 const char kNothingToExport[] = "Nothing to export.";
+const char kOutOfMemory[] = "Out of memory.";
 
 namespace {
 

@@ -16,6 +16,9 @@ extern const char kParameterMissed[];
 /// The text shown when the source declares nothing to export.
 extern const char kNothingToExport[];
 
+/// The text shown when memory runs out.
+extern const char kOutOfMemory[];
+
 /// How a run ended.
 enum class RunOutcome {
   MissingArgument,

@@ -121,24 +121,37 @@ class Loader {
     appendMarker(directory, fileName);
   }
 
+  // Appends a piece and its line feed; returns how many lines of the combined text it takes,
+  // which is more than one when the piece holds line feeds of its own (a UTF-8 file can encode
+  // one inside a line, and a path may hold one).
+  int32_t appendLine(const std::string& piece) {
+    text_ += piece;
+    text_ += '\n';
+    const int32_t taken = 1 + static_cast<int32_t>(std::count(piece.begin(), piece.end(), '\n'));
+    lines_ += taken;
+    return taken;
+  }
+
   void appendMarker(const std::string& directory, const std::string& fileName) {
     const std::string path = directory + fileName;
-    text_ += kFileMarker;
-    text_ += path;
-    text_ += '\n';
-    ++lines_;
-    if (map_ != nullptr) map_->origins.push_back({lines_, path, 0});
+    const int32_t first = lines_ + 1;
+    appendLine(kFileMarker + path);
+    if (map_ != nullptr)
+      for (int32_t line = first; line <= lines_; ++line) map_->origins.push_back({line, path, 0});
     if (!stack_.empty()) stack_.back().lastCombinedLine = -1;
   }
 
   void appendFileLine(const std::string& line, int32_t fileLine) {
-    text_ += line;
-    text_ += '\n';
-    ++lines_;
+    const int32_t first = lines_ + 1;
+    const int32_t taken = appendLine(line);
     OpenSource& source = stack_.back();
-    // A new origin starts wherever this file's lines stop following each other directly.
-    if (map_ != nullptr && source.lastCombinedLine != lines_ - 1)
-      map_->origins.push_back({lines_, source.directory + source.fileName, fileLine});
+    if (map_ != nullptr) {
+      // A new origin starts wherever this file's lines stop following each other directly;
+      // every piece of a line split by its own line feeds lies on that one file line.
+      const std::string path = source.directory + source.fileName;
+      if (source.lastCombinedLine != first - 1) map_->origins.push_back({first, path, fileLine});
+      for (int32_t k = 1; k < taken; ++k) map_->origins.push_back({first + k, path, fileLine});
+    }
     source.lastCombinedLine = lines_;
   }
 

@@ -49,6 +49,22 @@ TEST(SourceLoader, MarkersOpenEachFileAndFollowEachInclude) {
   EXPECT_EQ(6, ops.getLine(tokens.get(), 7));
 }
 
+TEST(SourceLoader, ALineFeedDecodedInsideALineKeepsTheMapRight) {
+  ScratchDir scratch;
+  // C0 8A is a line feed written as two bytes: the line stays one line of its file.
+  scratch.write("a.pb", "\xEF\xBB\xBFx\xC0\x8Ay\nz\n");
+  SourceMap map;
+  EXPECT_EQ(marker(scratch.path() + "a.pb") + "x\ny\nz\n", loadSource(scratch.path(), "a.pb", &map));
+  std::string path;
+  int32_t line = 0;
+  for (int32_t combined : {2, 3}) {
+    ASSERT_TRUE(map.locate(combined, &path, &line));
+    EXPECT_EQ(1, line) << combined;
+  }
+  ASSERT_TRUE(map.locate(4, &path, &line));
+  EXPECT_EQ(2, line);
+}
+
 TEST(SourceLoader, RepeatsMissingFilesAndSubfolders) {
   ScratchDir scratch;
   const std::string d = scratch.path();

@@ -1,5 +1,6 @@
 #include "scan/token_list.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -22,6 +23,7 @@ struct TokenListStorage {
   TokenList list;
   Chunk* holders;
   Chunk* characters;
+  int32_t reserved;  // records the block has room for; capacity never exceeds it
 };
 
 TokenListStorage* storageOf(TokenList* list) { return reinterpret_cast<TokenListStorage*>(list); }
@@ -64,12 +66,20 @@ char* copyText(TokenList* list, const std::string& text) {
 
 int add(TokenList* list, const std::string& text, int16_t kind, int32_t line) {
   if (list->capacity <= list->count + 1) {
+    // The capacity grows by 255 records; the memory behind it doubles, so that a million tokens
+    // don't cost thousands of copies of the whole block where realloc moves it.
     const int32_t grown = list->capacity + kTokenListGrowth;
-    void* block = std::realloc(list->entries, static_cast<size_t>(grown) * sizeof(Token));
-    if (block == nullptr) return 0;
-    std::memset(static_cast<Token*>(block) + list->capacity, 0,
-                static_cast<size_t>(kTokenListGrowth) * sizeof(Token));
-    list->entries = static_cast<Token*>(block);
+    int32_t& reserved = storageOf(list)->reserved;
+    if (grown > reserved) {
+      const int32_t doubled = reserved > INT32_MAX / 2 ? INT32_MAX : reserved * 2;
+      const int32_t room = doubled > grown ? doubled : grown;
+      void* block = std::realloc(list->entries, static_cast<size_t>(room) * sizeof(Token));
+      if (block == nullptr) return 0;
+      std::memset(static_cast<Token*>(block) + reserved, 0,
+                  static_cast<size_t>(room - reserved) * sizeof(Token));
+      list->entries = static_cast<Token*>(block);
+      reserved = room;
+    }
     list->capacity = grown;
   }
   char** holder =

@@ -20,9 +20,18 @@ PlatformFile* openStream(const std::string& path, const char* mode) {
 
 }  // namespace
 
-PlatformFile* platformOpenForReading(const std::string& path) { return openStream(path, "r"); }
+PlatformFile* platformOpenForReading(const std::string& path) {
+  PlatformFile* file = openStream(path, "r");
+  // A device such as /dev/zero or /dev/urandom never ends: it is no source file.
+  struct stat info;
+  if (file != nullptr && ::fstat(::fileno(file->stream), &info) == 0 &&
+      (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))) {
+    platformClose(file);
+    return nullptr;
+  }
+  return file;
+}
 
-PlatformFile* platformCreate(const std::string& path) { return openStream(path, "w+"); }
 
 size_t platformRead(PlatformFile* file, unsigned char* buffer, size_t size) {
   return std::fread(buffer, 1, size, file->stream);
@@ -37,6 +46,8 @@ bool platformClose(PlatformFile* file) {
   delete file;
   return ok;
 }
+
+PlatformFile* platformCreate(const std::string& path) { return openStream(path, "w+"); }
 
 FileIdentity fileIdentity(const std::string& path) {
   FileIdentity identity;

@@ -12,6 +12,13 @@ TEST(FileIoPosix, ADirectoryOpensAndReadsAsAnEmptyFile) {
   closeFile(file);
 }
 
+TEST(FileIoPosix, DevicesAreNoSourceFiles) {
+  EXPECT_EQ(nullptr, openForReading("/dev/zero"));
+  EXPECT_EQ(nullptr, openForReading("/dev/null"));
+  std::vector<std::string> lines;
+  EXPECT_FALSE(readAllLines("/dev/urandom", &lines));
+}
+
 TEST(FileIoPosix, AFailedWriteIsReported) {
   File* file = createFile("/dev/full");
   ASSERT_NE(nullptr, file);

@@ -82,9 +82,15 @@ expect "missing )" 1 /dev/null want.err -- "$cli" open.pb
 printf 'Procedure P()\nEndProcedure\n' > none.pb
 printf 'gantrell: Nothing to export.\n' > want.err
 expect "nothing to export" 1 /dev/null want.err -- "$cli" none.pb
-expect "empty file" 1 /dev/null want.err -- "$cli" /dev/null
+: > empty.pb
+expect "empty file" 1 /dev/null want.err -- "$cli" empty.pb
 printf 'gantrell: Nothing to export.\n  no/such.pb could not be read\n' > want.err
 expect "missing source" 1 /dev/null want.err -- "$cli" no/such.pb
+printf 'gantrell: Nothing to export.\n  /dev/zero could not be read\n' > want.err
+expect "a device as source" 1 /dev/null want.err -- "$cli" /dev/zero
+printf 'IncludeFile "/dev/urandom"\nProcedureDLL R()\n' > device.pb
+header 'R.i ()' > want.pbi
+expect "a device as include" 0 want.pbi /dev/null -- "$cli" device.pb
 printf "gantrell: Can't create file.\n" > want.err
 expect "output in a missing folder" 1 /dev/null want.err -- "$cli" -o no/such/out.pbi tree/main.pb
 expect "output onto a folder" 1 /dev/null want.err -- "$cli" -o dir tree/main.pb
