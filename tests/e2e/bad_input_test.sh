@@ -3,14 +3,7 @@
 # deep chains, outputs that can't be made. Each run must end with its message and exit status
 # under a bound on time and memory, and leave every file that existed before as it was.
 #   bad_input_test.sh GANTRELL-CLI
-set -uo pipefail
-cli=$(realpath "$1")
-work=$(mktemp -d)
-trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
-cd "$work"
-passed=0 failed=0
-pass() { passed=$((passed + 1)); }
-fail() { failed=$((failed + 1)); echo "FAIL: $*" >&2; }
+source "$(dirname "$0")/harness.sh" "$1"
 
 # The bounds: wall time per run, and memory. A build with AddressSanitizer reserves terabytes of
 # address space, so there the sanitizer's own resident-memory limit stands in for ulimit -v.
@@ -147,5 +140,4 @@ expect "output to /dev/full" 1 "gantrell: Can't write file." - -- "$cli" -o /dev
   echo "bad-input outcomes (case|exit status|time):"
   printf '  %s\n' "${results[@]}"
 } >&2
-echo "bad-input: $passed passed, $failed failed"
-((failed == 0))
+summary bad-input

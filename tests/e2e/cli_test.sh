@@ -1,15 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end tests of gantrell-cli: small source trees made on the spot, the bytes it writes,
 # its messages and its exit codes.
-set -uo pipefail
-cli=$(realpath "$1")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-passed=0 failed=0
-
-pass() { passed=$((passed + 1)); }
-fail() { failed=$((failed + 1)); echo "FAIL: $*" >&2; }
+source "$(dirname "$0")/harness.sh" "$1"
 
 # expect NAME WANTED-STATUS WANTED-STDOUT-FILE WANTED-STDERR-FILE -- COMMAND...
 expect() {
@@ -114,5 +106,4 @@ printf 'ProcedureDLL X()\n' > ./-dash.pb
 header 'X.i ()' > want.pbi
 expect "a source after --" 0 want.pbi /dev/null -- "$cli" -- -dash.pb
 
-echo "cli: $passed passed, $failed failed"
-((failed == 0))
+summary cli
