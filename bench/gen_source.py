@@ -14,7 +14,7 @@ tool that is given every file see the same lines. Files use LF or CR LF line end
 file) and a few start with a UTF-8 byte-order mark. The output depends only on the seed and
 the requested size.
 
-Usage: gen_source.py --lines N --out DIR [--seed S] [--lines-per-file M]
+Usage: gen_source.py (--lines N | --bytes N) --out DIR [--seed S] [--lines-per-file M]
 Prints the path of the main file; DIR/files.txt lists every file written, relative to DIR.
 """
 
@@ -52,14 +52,18 @@ class Writer:
     def count(self):
         return len(self.lines)
 
+    def encoded(self):
+        end = "\r\n" if self.crlf else "\n"
+        data = (end.join(self.lines) + end).encode("utf-8")
+        return b"\xef\xbb\xbf" + data if self.bom else data
+
+    def size(self):
+        return len(self.encoded())
+
     def save(self):
         os.makedirs(os.path.dirname(self.path), exist_ok=True)
-        end = "\r\n" if self.crlf else "\n"
-        data = end.join(self.lines) + end
         with open(self.path, "wb") as out:
-            if self.bom:
-                out.write(b"\xef\xbb\xbf")
-            out.write(data.encode("utf-8"))
+            out.write(self.encoded())
 
 
 class Generator:
@@ -258,7 +262,9 @@ class Generator:
                 self.procedure(w, r.random() < exported_share)
 
 
-def generate(out, total_lines, seed, lines_per_file):
+def generate(out, total_lines, seed, lines_per_file, write=True):
+    """Builds the tree; writes it when `write` is set. Returns the main file's path, the lines,
+    the files and the bytes over all files."""
     rng = random.Random(seed)
     gen = Generator(rng)
 
@@ -297,28 +303,44 @@ def generate(out, total_lines, seed, lines_per_file):
         gen.fill(part, size)
         files += [module, part]
     gen.fill(main, 400 - common.count() - shared.count())
+    total_bytes = sum(f.size() for f in files)
+    if not write:
+        return main.path, sum(f.count() for f in files), len(files), total_bytes
     for f in files:
         f.save()
     # The list of every file, for tools that are given the files instead of following includes.
     with open(os.path.join(out, "files.txt"), "w") as listing:
         for f in files:
             listing.write(os.path.relpath(f.path, out) + "\n")
-    return main.path, sum(f.count() for f in files), len(files)
+    return main.path, sum(f.count() for f in files), len(files), total_bytes
+
+
+def lines_for_bytes(total_bytes, seed, lines_per_file):
+    """Estimates the lines that make about `total_bytes` bytes, from a smaller tree of the same
+    seed built in memory: the mix of statements, and so the bytes per line, is the same."""
+    sample = max(1000, min(50000, total_bytes // 30))
+    _, lines, _, size = generate("", sample, seed, lines_per_file, write=False)
+    return max(1000, round(total_bytes * lines / size))
 
 
 def main():
     parser = argparse.ArgumentParser(description="Writes a PureBasic source tree for benchmarks.")
-    parser.add_argument("--lines", type=int, required=True, help="total lines over all files")
+    size = parser.add_mutually_exclusive_group(required=True)
+    size.add_argument("--lines", type=int, help="total lines over all files")
+    size.add_argument("--bytes", type=float,
+                      help="about this many bytes over all files (1e6, 100e6, ...)")
     parser.add_argument("--out", required=True, help="directory to write the tree into")
     parser.add_argument("--seed", type=int, default=1, help="seed of the generator")
     parser.add_argument("--lines-per-file", type=int, default=2000,
                         help="about how many lines each included file holds")
     args = parser.parse_args()
+    if args.bytes is not None:
+        args.lines = lines_for_bytes(int(args.bytes), args.seed, args.lines_per_file)
     if args.lines < 1000:
         parser.error("--lines must be at least 1000")
-    path, lines, files = generate(args.out, args.lines, args.seed, args.lines_per_file)
+    path, lines, files, size = generate(args.out, args.lines, args.seed, args.lines_per_file)
     print(path)
-    print("%d lines in %d files" % (lines, files), file=sys.stderr)
+    print("%d lines in %d files, %d bytes" % (lines, files, size), file=sys.stderr)
 
 
 if __name__ == "__main__":
