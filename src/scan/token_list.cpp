@@ -75,11 +75,12 @@ int add(TokenList* list, const std::string& text, int16_t kind, int32_t line) {
       const int32_t room = doubled > grown ? doubled : grown;
       void* block = std::realloc(list->entries, static_cast<size_t>(room) * sizeof(Token));
       if (block == nullptr) return 0;
-      std::memset(static_cast<Token*>(block) + reserved, 0,
-                  static_cast<size_t>(room - reserved) * sizeof(Token));
       list->entries = static_cast<Token*>(block);
       reserved = room;
     }
+    // Only the records the capacity takes in are zeroed: the rest of the room stays untouched.
+    std::memset(list->entries + list->capacity, 0,
+                static_cast<size_t>(kTokenListGrowth) * sizeof(Token));
     list->capacity = grown;
   }
   char** holder =
