@@ -22,9 +22,7 @@ done
 # shellcheck source=bench/timing.sh
 source "$repo/bench/timing.sh"
 
-cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGANTRELL_BENCH=ON \
-  -DGANTRELL_GTK=OFF -DGANTRELL_TESTS=OFF >/dev/null
-cmake --build "$build" -j 2 --target gantrell-cli bench_trees >/dev/null
+build_bench "$build" gantrell-cli bench_trees >/dev/null
 cli=$build/gantrell-cli
 dir=$build/bench/trees/$tree
 

@@ -18,9 +18,7 @@ done
 source "$repo/bench/timing.sh"
 
 echo "== build (Release, $build)"
-cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGANTRELL_BENCH=ON \
-  -DGANTRELL_GTK=OFF -DGANTRELL_TESTS=OFF >/dev/null
-cmake --build "$build" -j 2 --target gantrell-cli tokenize_bench bench_trees | tail -n 1
+build_bench "$build" gantrell-cli tokenize_bench bench_trees
 cli=$build/gantrell-cli
 trees=$build/bench/trees
 

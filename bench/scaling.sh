@@ -23,9 +23,7 @@ done
 source "$repo/bench/timing.sh"
 
 echo "== build (Release, $build)"
-cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGANTRELL_BENCH=ON \
-  -DGANTRELL_GTK=OFF -DGANTRELL_TESTS=OFF >/dev/null
-cmake --build "$build" -j 2 --target gantrell-cli combined_text_size | tail -n 1
+build_bench "$build" gantrell-cli combined_text_size
 cli=$build/gantrell-cli
 combined_size=$build/bench/combined_text_size
 

@@ -34,3 +34,12 @@ column_stats() {
 tree_bytes() {
   (cd "$1" && xargs stat -c %s <files.txt | awk '{ s += $1 } END { print s }')
 }
+
+# build_bench BUILD_DIR TARGET...: configures the Release benchmark build and builds the targets.
+build_bench() {
+  local dir=$1
+  shift
+  cmake -S "$repo" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGANTRELL_BENCH=ON \
+    -DGANTRELL_GTK=OFF -DGANTRELL_TESTS=OFF >/dev/null
+  cmake --build "$dir" -j 2 --target "$@" | tail -n 1
+}
