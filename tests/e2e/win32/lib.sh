@@ -86,6 +86,17 @@ message_texts() {
   sed -n 's/.*trace:msgbox:MSGBOX_OnInit L"\(.*\)"$/\1/p' "$program_log" 2>/dev/null
 }
 
+# answer_box BOX TEXT LABEL: presses OK in the message box, then checks that the program ends
+# with status 0 and that the box said exactly TEXT.
+answer_box() {
+  focus_window "$1"
+  xdotool key Return
+  local status
+  status=$(wait_exit 30)
+  [[ $status == 0 ]] || fail "exit status $status ($3)"
+  [[ $(message_texts) == "$2" ]] || fail "box said: $(message_texts) ($3)"
+}
+
 # Saves a picture of one window into the screenshot folder, when one is asked for, after letting
 # it draw for SETTLE seconds (0.5 by default). The pictures are for people: nothing waits on them.
 screenshot() {

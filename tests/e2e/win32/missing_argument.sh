@@ -14,10 +14,6 @@ for args in none spaces; do
   [[ $args == none ]] && screenshot "$box" win32-missing-argument.png
   window_exists "Gantrell - PureBasic DLL import header generator" &&
     fail "the progress window opened without an argument"
-  focus_window "$box"
-  xdotool key Return
-  status=$(wait_exit 30)
-  [[ $status == 0 ]] || fail "exit status $status ($args)"
-  [[ $(message_texts) == "$expected" ]] || fail "box said: $(message_texts) ($args)"
+  answer_box "$box" "$expected" "$args"
 done
 echo "ok: missing argument"
