@@ -16,12 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const RunResult result = runGantrell(source, &ui);
   switch (result.outcome) {
     case RunOutcome::Saved:
-      FUZZ_CHECK(result.header.declarationCount >= 1, "saved without a declaration");
+      FUZZ_CHECK(result.header.declarationCount() >= 1, "saved without a declaration");
       FUZZ_CHECK(readWholeFile(output) == result.header.text,
                  "the written file differs from the header");
       break;
     case RunOutcome::NothingToExport:
-      FUZZ_CHECK(result.header.declarationCount == 0, "declarations, yet nothing to export");
+      FUZZ_CHECK(result.header.declarationCount() == 0, "declarations, yet nothing to export");
       FUZZ_CHECK(result.message == "Nothing to export.", "message: " + result.message);
       break;
     case RunOutcome::DeclarationError: {

@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "header/header_output.h"
-#include "scan/classifier.h"
 #include "text/text_ops.h"
 #include "ui/ui.h"
 
@@ -59,23 +58,19 @@ RunResult runGantrell(const std::string& argument, Ui* ui) {
       return result;
     }
     ui->setProgress(position);
-    // Only a keyword can read "proceduredll": the kind spares copying every other text.
-    if (ops.getKind(tokens.get(), position) == Keyword &&
-        textEquals(ops.getText(tokens.get(), position), "proceduredll")) {
-      const DeclarationResult declaration =
-          scanDeclaration(tokens.get(), position, &result.header, ui);
-      if (!declaration.ok) {
-        result.errorLine = declaration.errorLine;
-        report(&result, RunOutcome::DeclarationError, declaration.message, ui);
-        return result;
-      }
-      position = declaration.position;
+    const DeclarationResult declaration =
+        scanDeclaration(tokens.get(), position, &result.header, ui);
+    if (!declaration.ok) {
+      result.errorLine = declaration.errorLine;
+      report(&result, RunOutcome::DeclarationError, declaration.message, ui);
+      return result;
     }
+    position = declaration.position;
     if (++position >= count) break;
     ui->pause();
   }
 
-  if (result.header.declarationCount < 1) {
+  if (result.header.declarationCount() < 1) {
     report(&result, RunOutcome::NothingToExport, kNothingToExport, ui);
     return result;
   }

@@ -1,12 +1,50 @@
 #include "header/import_header.h"
 
+#include "scan/classifier.h"
 #include "text/text_ops.h"
 #include "ui/ui.h"
 
 const char kProgramBanner[] = "Gantrell - PureBasic DLL import header generator";
 const char kHeaderStart[] = "Import \"\"\r\n\t";
+const char kCHeaderStart[] = "ImportC \"\"\r\n\t";
 
 namespace {
+
+// What a token means to the header.
+enum class Role { Nothing, Declaration, MacroStart, MacroEnd };
+
+struct TokenRole {
+  Role role = Role::Nothing;
+  bool cdll = false;           // a ProcedureCDLL declaration
+  bool stringSuffix = false;   // the legacy "$" spelling, which returns a string
+};
+
+TokenRole roleOf(const TokenList* tokens, int32_t position) {
+  const TokenListOps& ops = *tokens->ops;
+  const int32_t kind = ops.getKind(tokens, position);
+  TokenRole found;
+  if (kind == Keyword) {
+    // The lexer stores keywords in lower case.
+    if (textEquals(ops.getText(tokens, position), "proceduredll")) found.role = Role::Declaration;
+    return found;
+  }
+  if (kind != Identifier) return found;
+  const std::string text = ops.getText(tokens, position);
+  // Only words of these lengths can be one of the words below: most names are not lowered.
+  const size_t n = text.size();
+  if (n != 5 && n != 8 && n != 13 && n != 14) return found;
+  const std::string word = lowerCase(text);
+  if (textEquals(word, "macro")) {
+    found.role = Role::MacroStart;
+  } else if (textEquals(word, "endmacro")) {
+    found.role = Role::MacroEnd;
+  } else if (textEquals(word, "procedurecdll") || textEquals(word, "procedurecdll$")) {
+    found = {Role::Declaration, true, n == 14};
+  } else if (textEquals(word, "proceduredll$")) {
+    found = {Role::Declaration, false, true};
+  }
+  return found;
+}
 
 DeclarationResult failure(const std::string& text, int32_t line) {
   DeclarationResult result;
@@ -15,19 +53,41 @@ DeclarationResult failure(const std::string& text, int32_t line) {
   return result;
 }
 
+DeclarationResult success(int32_t position) {
+  DeclarationResult result;
+  result.ok = true;
+  result.position = position;
+  return result;
+}
+
+// A token as it goes into an import line: a comma outside a literal gains one blank.
+std::string spaced(const std::string& token) {
+  if (!token.empty() && (token[0] == '"' || token[0] == '\'')) return token;
+  return replaceText(token, ",", ", ");
+}
+
+bool isWord(int32_t kind) { return kind == Identifier || kind == Keyword; }
+
 }  // namespace
 
 DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header,
                                   Ui* ui) {
+  const TokenRole token = roleOf(tokens, position);
+  if (token.role == Role::MacroStart || token.role == Role::MacroEnd)
+    header->inMacroBody = token.role == Role::MacroStart;
+  // A declaration inside a macro body is a template for other names, not an export.
+  if (token.role != Role::Declaration || header->inMacroBody) return success(position);
+
   const TokenListOps& ops = *tokens->ops;
   const int32_t count = ops.count(tokens);
   const int32_t declarationLine = ops.getLine(tokens, position);
+  ImportBlock& block = token.cdll ? header->cdll : header->dll;
   int32_t p = position;
-  ++header->declarationCount;
+  ++block.declarationCount;
 
   std::string name;
   std::string typeSuffix = ".i";
-  if (textEquals(ops.getText(tokens, p + 1), ".")) {
+  if (!token.stringSuffix && textEquals(ops.getText(tokens, p + 1), ".")) {
     const std::string suffix = ops.getText(tokens, p + 2);
     name = ops.getText(tokens, p + 3);
     if (!textEquals(suffix, "s")) typeSuffix = "." + suffix;
@@ -42,25 +102,32 @@ DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, Imp
     // Past the end of the list there is no token to name: the declaration's own line stands in.
     return failure("Syntax error in line ", p < count ? ops.getLine(tokens, p) : declarationLine);
   }
+  // The list runs to the ")" that matches its "(". Its line feeds are left out, two words in a
+  // row keep one blank between them, and everything else is joined as it stands.
   const int32_t openLine = ops.getLine(tokens, p);
-  ++p;
   std::string parameters;
-  while (!textEquals(ops.getText(tokens, p), ")")) {
-    parameters += ops.getText(tokens, p);
-    ++p;
-    if (p >= count) return failure("Symbol ')' expected in line ", openLine);
+  int32_t previousKind = None;
+  for (int32_t depth = 1;;) {
+    if (++p >= count) return failure("Symbol ')' expected in line ", openLine);
+    const std::string text = ops.getText(tokens, p);
+    if (textEquals(text, "(")) ++depth;
+    if (textEquals(text, ")") && --depth == 0) break;
+    if (textEquals(text, "\n")) continue;
+    const int32_t kind = ops.getKind(tokens, p);
+    if (isWord(kind) && isWord(previousKind)) parameters += ' ';
+    parameters += spaced(text);
+    previousKind = kind;
   }
-  header->text += name + typeSuffix + " (" + parameters + ")\r\n\t";
-
-  DeclarationResult result;
-  result.ok = true;
-  result.position = p;
-  return result;
+  // A procedure declared more than once (say once per target system) is imported once: the
+  // first declaration wins.
+  if (block.names.insert(lowerCase(name)).second)
+    block.text += spaced(name) + spaced(typeSuffix) + " (" + parameters + ")\r\n\t";
+  return success(p);
 }
 
 void finishHeader(ImportHeader* header) {
-  header->text = replaceText(header->text, ",", ", ");
-  header->text += "; Generated by ";
-  header->text += kProgramBanner;
-  header->text += "\r\nEndImport\r\n";
+  const std::string closing = std::string("; Generated by ") + kProgramBanner + "\r\nEndImport\r\n";
+  header->text.clear();
+  for (const ImportBlock* block : {&header->dll, &header->cdll})
+    if (block->declarationCount > 0) header->text += block->text + closing;
 }

@@ -1,8 +1,10 @@
-// Builds the import block from the declarations made with the keyword "proceduredll".
+// Builds the import blocks from the procedures a source exports: "ProcedureDLL" declarations go
+// into an Import block, "ProcedureCDLL" declarations into an ImportC block.
 #ifndef GANTRELL_HEADER_IMPORT_HEADER_H_
 #define GANTRELL_HEADER_IMPORT_HEADER_H_
 
 #include <cstdint>
+#include <set>
 #include <string>
 
 #include "scan/token_list.h"
@@ -12,28 +14,45 @@ class Ui;
 /// The program's name and credit line: the progress window's title and the header's signature.
 extern const char kProgramBanner[];
 
-/// The text every import block begins with.
+/// The text the Import block (ProcedureDLL) begins with.
 extern const char kHeaderStart[];
 
-/// The import block under construction.
-struct ImportHeader {
-  std::string text = kHeaderStart;
-  int32_t declarationCount = 0;
+/// The text the ImportC block (ProcedureCDLL) begins with.
+extern const char kCHeaderStart[];
+
+/// One import block under construction.
+struct ImportBlock {
+  std::string text;                // the opening line and the import lines written so far
+  int32_t declarationCount = 0;    // declarations met for this block
+  std::set<std::string> names;     // the lower-cased names written so far
 };
 
-/// The outcome of reading one declaration.
+/// The import header under construction, and once finished the whole text to save.
+struct ImportHeader {
+  ImportBlock dll{kHeaderStart, 0, {}};    // ProcedureDLL declarations
+  ImportBlock cdll{kCHeaderStart, 0, {}};  // ProcedureCDLL declarations
+  bool inMacroBody = false;         // between a Macro word and its EndMacro
+  std::string text;                 // set by finishHeader: each block that holds a line, closed
+
+  /// The number of declarations met, of both kinds.
+  int32_t declarationCount() const { return dll.declarationCount + cdll.declarationCount; }
+};
+
+/// The outcome of reading one token.
 struct DeclarationResult {
   bool ok = false;
-  int32_t position = 0;    // on success: the ")" that closes the parameter list
+  int32_t position = 0;    // on success: the token the reading ended on
   std::string message;     // on failure: the text for the error box
   int32_t errorLine = -1;  // on failure: the combined-text line the message names
 };
 
-/// Reads the declaration whose "proceduredll" token stands at `position` into the header.
+/// Reads the declaration that starts at `position`, if one does, into its block, and notes where
+/// macro bodies begin and end; on success the position is the ")" that closes the parameter list,
+/// or `position` itself when the token starts no declaration.
 DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header,
                                   Ui* ui);
 
-/// Spaces the commas and appends the closing comment and "EndImport".
+/// Closes each block that holds a line with the signature and "EndImport", into `text`.
 void finishHeader(ImportHeader* header);
 
 #endif  // GANTRELL_HEADER_IMPORT_HEADER_H_

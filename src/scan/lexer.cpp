@@ -5,7 +5,7 @@
 #include "text/text_ops.h"
 
 const char kTokenPattern[] =
-    "\\\".*\\\"|'|[0-9]+|\\.|;.+|\\$[0-9A-Fa-f]*|(\\#)?[a-zA-Z_]+[0-9]*\\$?|"
+    "\\\".*\\\"|'|[0-9]+|\\.|;.+|\\$[0-9A-Fa-f]*|(\\#)?[a-zA-Z_][a-zA-Z_0-9]*\\$?|"
     "[-+\\*/^().,@\\?=!&%~<>\\|\\[\\]\\{\\}\\\\]|\\n";
 
 namespace {
@@ -72,8 +72,11 @@ int32_t lexText(const std::string& text, TokenSink sink, void* context) {
       }
     }
     if (textEquals(current, "'")) {
-      // A character literal runs to the next quote, or to the end of the text without one.
-      while (raw.next(&piece)) {
+      // A character literal runs to the next quote; without one it ends with its line, whose
+      // line feed stays a token of its own.
+      for (const std::string* following = raw.peek();
+           following != nullptr && !textEquals(*following, "\n"); following = raw.peek()) {
+        raw.next(&piece);
         current += piece;
         if (textEquals(piece, "'")) break;
       }

@@ -56,7 +56,9 @@ TEST(Lexer, PiecesAreCutButNotJoined) {
   EXPECT_EQ((Texts{"x", "=", "1", ".", "5"}), texts("x = 1.5"));
   EXPECT_EQ((Texts{"$FF"}), texts("$FF"));
   EXPECT_EQ((Texts{"$", "G"}), texts("$G"));
-  EXPECT_EQ((Texts{"x1", "y"}), texts("x1y"));
+  EXPECT_EQ((Texts{"x1y", "Utf8ToAscii", "Vec3_Add", "#Max2D", "Count2$"}),
+            texts("x1y Utf8ToAscii Vec3_Add #Max2D Count2$"));
+  EXPECT_EQ(Constant, lex("#Max2D")[0].kind);
   EXPECT_EQ((Texts{"Name$"}), texts("Name$"));
   EXPECT_EQ((Texts{"#PB_Any", "("}), texts("#PB_Any # ("));
   EXPECT_EQ((Texts{"endprocedure", "MyProc"}), texts("EndProcedure MyProc"));
@@ -84,23 +86,26 @@ TEST(Lexer, StringsRunToTheLastQuoteOfTheirLine) {
   EXPECT_EQ(Number, lex("\"1.5\"")[0].kind);
 }
 
-TEST(Lexer, CharacterLiteralsJoinAndSwallowLineFeeds) {
+TEST(Lexer, CharacterLiteralsJoinAndEndWithTheirLine) {
   const std::vector<Lexed> quoteA = lex("'A'");
   ASSERT_EQ(1u, quoteA.size());
   EXPECT_EQ((Lexed{"'A'", Number, 1}), quoteA[0]);
-  EXPECT_EQ((Texts{"''"}), texts("' '"));
-  // Without a closing quote the literal takes everything that is left, line feeds included,
-  // and the count does not move for them.
+  EXPECT_EQ((Texts{"''", "'AB'"}), texts("' ' 'AB'"));
+  // Without a closing quote the literal ends before its line feed, which counts its line: the
+  // lines after a stray apostrophe are cut as usual.
   int32_t raw = 0;
-  const std::vector<Lexed> open = lex("x\n'a\nb\n", &raw);
-  EXPECT_EQ(7, raw);
-  ASSERT_EQ(3u, open.size());
-  EXPECT_EQ((Lexed{"'a\nb\n", Number, 2}), open[2]);
-  const std::vector<Lexed> spanning = lex("'\n'\ny");
-  EXPECT_EQ((Lexed{"'\n'", Number, 1}), spanning[0]);
-  EXPECT_EQ((Lexed{"\n", StatementEnd, 1}), spanning[1]);
-  EXPECT_EQ((Lexed{"y", Identifier, 2}), spanning[2]);
+  const std::vector<Lexed> open = lex("x\nFont$ = \"Mono\" ; \"Fixed\" isn't here\ny\n", &raw);
+  EXPECT_EQ(12, raw);
+  const std::vector<Lexed> expected = {
+      {"x", Identifier, 1},     {"\n", StatementEnd, 1},        {"Font$", Identifier, 2},
+      {"=", Operator, 2},       {"\"Mono\" ; \"Fixed\"", String, 2}, {"isn", Identifier, 2},
+      {"'there", Number, 2},   {"\n", StatementEnd, 2},        {"y", Identifier, 3},
+      {"\n", StatementEnd, 3}};
+  EXPECT_EQ(expected, open);
+  EXPECT_EQ((std::vector<Lexed>{{"'", Number, 1}, {"\n", StatementEnd, 1}, {"y", Identifier, 2}}),
+            lex("'\ny"));
   EXPECT_EQ((Texts{"'"}), texts("'"));
+  EXPECT_EQ((Texts{"'abc"}), texts("'abc"));
 }
 
 TEST(Lexer, CommentsLinesAndResults) {

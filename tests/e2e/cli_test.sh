@@ -30,7 +30,7 @@ printf 'XIncludeFile "../common.pbi"\nXIncludeFile "../main.pb"\nProcedureDLL.s 
 printf '\xEF\xBB\xBFProcedureDLL.d Scale(v.d, *f.Double) ; caf\xC3\xA9\nEndProcedure' > tree/common.pbi
 printf '\xFF\xFEP\0r\0o\0c\0e\0d\0u\0r\0e\0D\0L\0L\0 \0W\0(\0)\0\r\0\n\0' > tree/lib/wide.pbi
 printf 'IncludeFile "wide.pbi"\n' >> tree/lib/strings.pbi
-header 'Scale.d (v.d, *f.Double)' 'Greet.i (name.s="Hi,  you")' 'W.i ()' 'Add.l (a.l, b.l)' > want.pbi
+header 'Scale.d (v.d, *f.Double)' 'Greet.i (name.s="Hi, you")' 'W.i ()' 'Add.l (a.l, b.l)' > want.pbi
 expect "tree to stdout" 0 want.pbi /dev/null -- "$cli" tree/main.pb
 expect "tree with -o" 0 /dev/null /dev/null -- "$cli" -o out.pbi tree/main.pb
 cmp -s out.pbi want.pbi && pass || fail "-o wrote other bytes than stdout"
