@@ -16,15 +16,17 @@
 namespace {
 
 const char kUsage[] =
-    "Usage: gantrell-cli [-o FILE] SOURCE\n"
-    "       gantrell-cli --tokens SOURCE\n"
+    "Usage: gantrell-cli [--strict] [-o FILE] SOURCE\n"
+    "       gantrell-cli [--strict] --tokens SOURCE\n"
     "Write the PureBasic Import block for the ProcedureDLL procedures of SOURCE\n"
-    "and of every file it includes.\n"
+    "and of every file it includes, and an ImportC block for its ProcedureCDLL ones.\n"
     "\n"
     "  -o, --output FILE  write the block to FILE (created or replaced)\n"
     "                     instead of standard output\n"
     "      --tokens       list the tokens of SOURCE and its includes instead of\n"
     "                     the block: line, TAB, kind, TAB, text\n"
+    "      --strict       fail, writing nothing, when there is a warning\n"
+    "                     (an include file that can't be opened)\n"
     "      --help         show this help and exit\n"
     "      --version      show the version and exit\n"
     "\n"
@@ -35,6 +37,7 @@ struct Options {
   std::string output;
   bool toStdout = true;
   bool tokens = false;
+  bool strict = false;
   std::string source;
 };
 
@@ -62,6 +65,8 @@ int parseOptions(int argc, char** argv, Options* options) {
       optionsEnded = true;
     } else if (!optionsEnded && arg == "--tokens") {
       options->tokens = true;
+    } else if (!optionsEnded && arg == "--strict") {
+      options->strict = true;
     } else if (!optionsEnded && (arg == "-o" || arg == "--output")) {
       if (++i >= argc) return usageError("option '-o' needs a FILE");
       options->output = argv[i];
@@ -127,11 +132,24 @@ int emit(const Options& options, const std::string& bytes) {
   return 1;
 }
 
+// Prints a warning, with its place, for each include that opened on no path.
+void warnOfMissingIncludes(const SourceMap& map) {
+  for (const MissingInclude& missing : map.missingIncludes)
+    std::fprintf(stderr, "gantrell: warning: can't open include file \"%s\"\n  at %s:%d\n",
+                 missing.name.c_str(), missing.file.c_str(), static_cast<int>(missing.line));
+}
+
 // Writes the token dump to the -o file, or to standard output.
 int printTokens(const Options& options) {
   const std::string source = trimSpaces(options.source);
   SourceMap map;
   TokenList* tokens = tokenizeFile(source, &map);
+  warnOfMissingIncludes(map);
+  if (options.strict && !map.missingIncludes.empty()) {
+    tokens->ops->free(tokens);
+    std::fprintf(stderr, "gantrell: %s\n", kMissingIncludes);
+    return 1;
+  }
   std::string out;
   const int32_t count = tokens->ops->count(tokens);
   for (int32_t i = 0; i < count; ++i) {
@@ -168,7 +186,10 @@ int runCli(int argc, char** argv) {
   if (options.tokens) return printTokens(options);
 
   HeadlessUi ui(options.toStdout ? std::string() : options.output);
-  const RunResult result = runGantrell(options.source, &ui);
+  RunOptions runOptions;
+  runOptions.missingIncludesFail = options.strict;
+  const RunResult result = runGantrell(options.source, &ui, runOptions);
+  warnOfMissingIncludes(result.sourceMap);
   switch (result.outcome) {
     case RunOutcome::Saved:
       return 0;

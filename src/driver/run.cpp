@@ -9,6 +9,7 @@
 const char kParameterMissed[] = "Parameter missed.\r\ngantrell.exe [FILENAME]";
 const char kNothingToExport[] = "Nothing to export.";
 const char kOutOfMemory[] = "Out of memory.";
+const char kMissingIncludes[] = "Some include files can't be opened.";
 
 namespace {
 
@@ -38,7 +39,7 @@ RunOutcome fromSave(SaveOutcome outcome) {
 
 }  // namespace
 
-RunResult runGantrell(const std::string& argument, Ui* ui) {
+RunResult runGantrell(const std::string& argument, Ui* ui, const RunOptions& options) {
   RunResult result;
   result.sourcePath = trimSpaces(argument);
   if (result.sourcePath.empty()) {
@@ -48,6 +49,10 @@ RunResult runGantrell(const std::string& argument, Ui* ui) {
 
   std::unique_ptr<TokenList, FreeTokenList> tokens(
       tokenizeFile(result.sourcePath, &result.sourceMap));
+  if (options.missingIncludesFail && !result.sourceMap.missingIncludes.empty()) {
+    report(&result, RunOutcome::MissingInclude, kMissingIncludes, ui);
+    return result;
+  }
   const TokenListOps& ops = *tokens->ops;
   const int32_t count = ops.count(tokens.get());
   ui->openProgressWindow(kProgramBanner, count - 1);

@@ -19,9 +19,13 @@ extern const char kNothingToExport[];
 /// The text shown when memory runs out.
 extern const char kOutOfMemory[];
 
+/// The text a run ends with when an include opens nowhere and that is not allowed.
+extern const char kMissingIncludes[];
+
 /// How a run ended.
 enum class RunOutcome {
   MissingArgument,
+  MissingInclude,
   Closed,
   DeclarationError,
   NothingToExport,
@@ -41,7 +45,12 @@ struct RunResult {
   SourceMap sourceMap;     // where the lines of the combined text came from
 };
 
+/// What a front end may ask of a run beyond the desktop programs' behaviour.
+struct RunOptions {
+  bool missingIncludesFail = false;  // an include that opens nowhere ends the run, unsaved
+};
+
 /// Scans the source named by `argument`, reports through `ui` and saves the import block.
-RunResult runGantrell(const std::string& argument, Ui* ui);
+RunResult runGantrell(const std::string& argument, Ui* ui, const RunOptions& options = {});
 
 #endif  // GANTRELL_DRIVER_RUN_H_

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "scan/classifier.h"
+#include "scan/include_search.h"
 #include "scan/lexer.h"
 #include "text/code_page.h"
 #include "text/file_io.h"
@@ -46,26 +47,24 @@ struct OpenSource {
   int32_t lastCombinedLine = -1;
 };
 
-bool isWordByte(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-// Tells whether the lowered line could hold "includefile", without lowering the whole line:
-// most lines can't, and lowering every line is a good part of loading.
+// Tells whether the line could hold "includefile" or "includepath" in any letter case, without
+// lowering the whole line: most lines can't, and lowering every line is a good part of loading.
 bool mayNameInclude(const std::string& line) {
-  static const char kTail[] = "ncludefile";
-  const size_t tail = sizeof kTail - 1;
-  for (size_t i = 0; i + tail <= line.size(); ++i) {
-    size_t k = 0;
-    while (k < tail && lowerCaseByte(static_cast<unsigned char>(line[i + k])) == kTail[k]) ++k;
-    if (k == tail) return true;
-  }
+  const auto lowEquals = [&line](size_t at, const char* word) {
+    for (size_t k = 0; word[k] != '\0'; ++k)
+      if (lowerCaseByte(static_cast<unsigned char>(line[at + k])) != word[k]) return false;
+    return true;
+  };
+  static const size_t kLength = sizeof "ncludefile" - 1;
+  for (size_t i = 0; i + kLength <= line.size(); ++i)
+    if (lowEquals(i, "nclude") && (lowEquals(i + 6, "file") || lowEquals(i + 6, "path")))
+      return true;
   return false;
 }
 
 class Loader {
  public:
-  explicit Loader(SourceMap* map) : map_(map) {}
+  Loader(SourceMap* map, const std::string& mainFolder) : map_(map), search_(mainFolder) {}
 
   std::string run(const std::string& directory, const std::string& fileName) {
     open(directory, fileName, false);
@@ -98,26 +97,29 @@ class Loader {
   }
 
   void processLine(const std::string& line, int32_t fileLine) {
-    if (!mayNameInclude(line)) {
+    const IncludeDirective directive =
+        mayNameInclude(line) ? readIncludeDirective(line) : IncludeDirective();
+    if (directive.kind != IncludeDirective::Kind::Include) {
+      if (directive.kind == IncludeDirective::Kind::IncludePath)
+        search_.setIncludePath(stack_.back().directory, directive.name);
       appendFileLine(line, fileLine);
       return;
     }
-    const std::string lowered = lowerCase(line);
-    int32_t pos = findIncludeKeyword(lowered, "xincludefile");
-    if (pos == 0) pos = findIncludeKeyword(lowered, "includefile");
-    if (pos == 0) {
-      appendFileLine(line, fileLine);
-      return;
-    }
-    const int32_t q1 = findText(lowered, "\"", pos);
-    const int32_t q2 = findText(lowered, "\"", q1 + 1);
-    const std::string name = q2 - q1 - 1 < 1 ? std::string() : midText(line, q1 + 1, q2 - q1 - 1);
+    const std::string& name = directive.name;
     const std::string directory = stack_.back().directory;
     const std::string fileName = stack_.back().fileName;
     const std::string includedDirectory = directory + folderPart(name);
     const std::string includedName = fileNamePart(name);
-    if (included_.contains(includedDirectory + includedName)) return;
-    if (!name.empty() && open(includedDirectory, includedName, true)) return;
+    const std::string besideIncluder = includedDirectory + includedName;
+    if (included_.contains(besideIncluder)) return;
+    if (!name.empty()) {
+      if (open(includedDirectory, includedName, true)) return;
+      for (const std::string& path : search_.fallbacks(besideIncluder, name)) {
+        if (included_.contains(path)) return;
+        if (open(folderPart(path), fileNamePart(path), true)) return;
+      }
+    }
+    if (map_ != nullptr) map_->missingIncludes.push_back({name, directory + fileName, fileLine});
     appendMarker(directory, fileName);
   }
 
@@ -156,6 +158,7 @@ class Loader {
   }
 
   SourceMap* map_;
+  IncludeSearch search_;
   IncludedFiles included_;
   std::vector<OpenSource> stack_;
   std::string text_;
@@ -175,21 +178,9 @@ bool SourceMap::locate(int32_t line, std::string* path, int32_t* fileLine) const
   return true;
 }
 
-int32_t findIncludeKeyword(const std::string& text, const std::string& word) {
-  for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
-    const char before = at == 0 ? ' ' : text[at - 1];
-    const size_t end = at + word.size();
-    const char after = end < text.size() ? text[end] : ' ';
-    if (!isWordByte(before) && before != '#' && before != '*' && !isWordByte(after) &&
-        after != '$')
-      return static_cast<int32_t>(at + 1);
-  }
-  return 0;
-}
-
 std::string loadSource(const std::string& directory, const std::string& fileName,
                        SourceMap* map) {
-  return Loader(map).run(directory, fileName);
+  return Loader(map, directory).run(directory, fileName);
 }
 
 void collectToken(const std::string& text, int32_t kind, int32_t line, void* list) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "scan/include_search.h"
 #include "scan/token_list.h"
 
 /// The text that opens every file's part of the combined text, followed by its path.
@@ -18,9 +19,11 @@ struct SourceOrigin {
   int32_t fileLine;   // line of that file at firstLine; 0 when firstLine is a marker
 };
 
-/// Maps lines of the combined text back to the files and lines they came from.
+/// Maps lines of the combined text back to the files and lines they came from, and keeps the
+/// includes that could not be found.
 struct SourceMap {
   std::vector<SourceOrigin> origins;
+  std::vector<MissingInclude> missingIncludes;
 
   /// Finds the file and file line of a combined-text line; false when it lies outside the text.
   bool locate(int32_t line, std::string* path, int32_t* fileLine) const;
@@ -35,8 +38,5 @@ void collectToken(const std::string& text, int32_t kind, int32_t line, void* lis
 
 /// Returns the token list of a source file and its includes (empty when it can't be read).
 TokenList* tokenizeFile(const std::string& path, SourceMap* map = nullptr);
-
-/// Returns the 1-based position of `word` in `text` where it stands as a whole word, or 0.
-int32_t findIncludeKeyword(const std::string& text, const std::string& word);
 
 #endif  // GANTRELL_SCAN_SOURCE_LOADER_H_

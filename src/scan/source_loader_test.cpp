@@ -81,7 +81,7 @@ TEST(SourceLoader, RepeatsMissingFilesAndSubfolders) {
                 marker(d + "sub/c.pbi") + marker(d + "main.pb") +  // back from sub/c.pbi
                 marker(d + "main.pb") +                            // missing.pbi
                 marker(d + "main.pb") +                            // the empty name
-                marker(d + "main.pb") + "end\n",                   // the comment's line
+                "; mentions includefile in a comment\nend\n",
             loadSource(d, "main.pb"));
 }
 
@@ -98,28 +98,31 @@ TEST(SourceLoader, OneFileUnderTwoSpellingsAndCyclesAreReadOnce) {
             loadSource(d, "main.pb"));
 }
 
-TEST(SourceLoader, IncludeKeywordsCountOnlyAsWholeWords) {
-  EXPECT_EQ(0, findIncludeKeyword("proceduredll getincludefilecount()", "includefile"));
-  EXPECT_EQ(0, findIncludeKeyword("#includefile_x", "includefile"));
-  EXPECT_EQ(0, findIncludeKeyword("*includefile", "includefile"));
-  EXPECT_EQ(0, findIncludeKeyword("includefile$", "includefile"));
-  EXPECT_EQ(0, findIncludeKeyword("xincludefile \"a\"", "includefile"));
-  EXPECT_EQ(1, findIncludeKeyword("xincludefile \"a\"", "xincludefile"));
-  EXPECT_EQ(4, findIncludeKeyword("x; includefile", "includefile"));
-  EXPECT_EQ(11, findIncludeKeyword("myinclude includefile\"a\"", "includefile"));
-  EXPECT_EQ(8, findIncludeKeyword("  s = \"includefile\"", "includefile"));
-
+TEST(SourceLoader, IncludesAreSearchedForAsTheCompilerDoes) {
   ScratchDir scratch;
-  scratch.write("a.pb",
-                "ProcedureDLL GetIncludeFileCount()\n"
-                "x = \"IncludeFile\" ; a string that names the keyword\n"
-                "XIncludeFile \"b.pbi\" : IncludeFile \"c.pbi\"\n");
-  scratch.write("b.pbi", "b\n");
-  scratch.write("c.pbi", "c\n");
-  const std::string d = scratch.path();
-  EXPECT_EQ(marker(d + "a.pb") + "ProcedureDLL GetIncludeFileCount()\n" + marker(d + "a.pb") +
-                marker(d + "b.pbi") + "b\n" + marker(d + "a.pb"),
-            loadSource(d, "a.pb"));
+  const std::string d = scratch.path() + "dll/";
+  scratch.write("dll/main.pb",
+                "IncludeFile \"inc/a.pbi\"\n"
+                "IncludePath \"Lib\\\"\n"
+                "XIncludeFile \"Util.PBI\"\n"
+                "IncludeFile \"" + scratch.path() + "abs.pbi\"\n"
+                "IncludeFile \"gone.pbi\" ; never written\n");
+  scratch.write("dll/inc/a.pbi", "IncludeFile \"b.pbi\"\n");  // found in the main folder
+  scratch.write("dll/b.pbi", "b\n");
+  scratch.write("dll/lib/util.pbi", "u\n");  // in the IncludePath folder, in other letter case
+  scratch.write("abs.pbi", "abs\n");
+  SourceMap map;
+  const std::string text = loadSource(d, "main.pb", &map);
+  EXPECT_EQ(marker(d + "main.pb") + marker(d + "inc/a.pbi") + marker(d + "b.pbi") + "b\n" +
+                marker(d + "inc/a.pbi") + marker(d + "main.pb") + "IncludePath \"Lib\\\"\n" +
+                marker(d + "lib/util.pbi") + "u\n" + marker(d + "main.pb") +
+                marker(scratch.path() + "abs.pbi") + "abs\n" + marker(d + "main.pb") +
+                marker(d + "main.pb"),
+            text);
+  ASSERT_EQ(1u, map.missingIncludes.size());
+  EXPECT_EQ("gone.pbi", map.missingIncludes[0].name);
+  EXPECT_EQ(d + "main.pb", map.missingIncludes[0].file);
+  EXPECT_EQ(5, map.missingIncludes[0].line);
 }
 
 TEST(SourceLoader, ADeepChainLoadsCompletely) {

@@ -16,4 +16,7 @@ std::string folderPart(const std::string& path);
 /// Returns what follows the path's last folder separator, cut before a following double quote.
 std::string fileNamePart(const std::string& path);
 
+/// Tells whether the path starts at a root ("/x" here; "C:\x", "\x" or "\\host\x" on Windows).
+bool isAbsolutePath(const std::string& path);
+
 #endif  // GANTRELL_TEXT_PATH_H_

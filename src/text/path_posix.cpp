@@ -2,3 +2,5 @@
 
 const char kFolderSeparators[] = "/";
 const bool kFolderPartStopsAtBar = false;
+
+bool isAbsolutePath(const std::string& path) { return !path.empty() && path[0] == '/'; }

@@ -2,3 +2,11 @@
 
 const char kFolderSeparators[] = "\\/";
 const bool kFolderPartStopsAtBar = true;
+
+bool isAbsolutePath(const std::string& path) {
+  const auto separator = [](char c) { return c == '\\' || c == '/'; };
+  if (!path.empty() && separator(path[0])) return true;
+  const bool drive = path.size() >= 3 && ((path[0] >= 'A' && path[0] <= 'Z') ||
+                                          (path[0] >= 'a' && path[0] <= 'z'));
+  return drive && path[1] == ':' && separator(path[2]);
+}

@@ -118,8 +118,9 @@ for ((i = 0; i < depth; i++)); do
   printf 'ProcedureDLL P%d()\nXIncludeFile "f%d.pbi"\n' "$i" $((i + 1)) > in/chain/f$i.pbi
 done
 lines=()
-for ((i = 0; i < depth; i++)); do lines+=("P$i.i ()"); done
+for ((i = 0; i <= depth; i++)); do lines+=("P$i.i ()"); done
 header "${lines[@]}" > want.pbi
+printf 'ProcedureDLL P%d()\n' "$depth" > in/chain/f$depth.pbi
 # One open file per level would run out of descriptors long before the chain ends.
 expect "a 5,000-deep include chain" 0 "" want.pbi -- bash -c 'ulimit -n 64 && exec "$@"' - \
   "$cli" in/chain/f0.pbi

@@ -31,11 +31,13 @@ printf '\xEF\xBB\xBFProcedureDLL.d Scale(v.d, *f.Double) ; caf\xC3\xA9\nEndProce
 printf '\xFF\xFEP\0r\0o\0c\0e\0d\0u\0r\0e\0D\0L\0L\0 \0W\0(\0)\0\r\0\n\0' > tree/lib/wide.pbi
 printf 'IncludeFile "wide.pbi"\n' >> tree/lib/strings.pbi
 header 'Scale.d (v.d, *f.Double)' 'Greet.i (name.s="Hi, you")' 'W.i ()' 'Add.l (a.l, b.l)' > want.pbi
-expect "tree to stdout" 0 want.pbi /dev/null -- "$cli" tree/main.pb
-expect "tree with -o" 0 /dev/null /dev/null -- "$cli" -o out.pbi tree/main.pb
+# The missing file is a warning, with its place; the block is still written.
+printf 'gantrell: warning: can'"'"'t open include file "missing.pbi"\n  at tree/main.pb:3\n' > warn.err
+expect "tree to stdout" 0 want.pbi warn.err -- "$cli" tree/main.pb
+expect "tree with -o" 0 /dev/null warn.err -- "$cli" -o out.pbi tree/main.pb
 cmp -s out.pbi want.pbi && pass || fail "-o wrote other bytes than stdout"
 printf 'old content, longer than the new one %.0s' {1..200} > existing.pbi
-expect "-o replaces a file" 0 /dev/null /dev/null -- "$cli" -o existing.pbi "  tree/main.pb  "
+expect "-o replaces a file" 0 /dev/null warn.err -- "$cli" -o existing.pbi "  tree/main.pb  "
 cmp -s existing.pbi want.pbi && pass || fail "-o did not replace the existing file exactly"
 
 # The combined text of a file and its include, seen through --tokens: markers are comments,
@@ -82,12 +84,18 @@ printf 'gantrell: Nothing to export.\n  /dev/zero could not be read\n' > want.er
 expect "a device as source" 1 /dev/null want.err -- "$cli" /dev/zero
 printf 'IncludeFile "/dev/urandom"\nProcedureDLL R()\n' > device.pb
 header 'R.i ()' > want.pbi
-expect "a device as include" 0 want.pbi /dev/null -- "$cli" device.pb
-printf "gantrell: Can't create file.\n" > want.err
+printf 'gantrell: warning: can'"'"'t open include file "/dev/urandom"\n  at device.pb:1\n' > want.err
+expect "a device as include" 0 want.pbi want.err -- "$cli" device.pb
+# --strict: the warning fails the run, and nothing is written.
+cat warn.err - > want.err <<<"gantrell: Some include files can't be opened."
+expect "--strict with a missing include" 1 /dev/null want.err -- "$cli" --strict -o strict.pbi tree/main.pb
+[[ ! -e strict.pbi ]] && pass || fail "--strict wrote the block despite a warning"
+expect "--strict tokens" 1 /dev/null want.err -- "$cli" --strict --tokens tree/main.pb
+cat warn.err - > want.err <<<"gantrell: Can't create file."
 expect "output in a missing folder" 1 /dev/null want.err -- "$cli" -o no/such/out.pbi tree/main.pb
 expect "output onto a folder" 1 /dev/null want.err -- "$cli" -o dir tree/main.pb
 [[ -f dir/b.pbi && ! -e no ]] && pass || fail "a failed output touched other files"
-printf "gantrell: Can't write file.\n" > want.err
+cat warn.err - > want.err <<<"gantrell: Can't write file."
 expect "output to a full device" 1 /dev/null want.err -- "$cli" -o /dev/full tree/main.pb
 expect "stdout on a full device" 1 - want.err -- sh -c '"$0" tree/main.pb > /dev/full' "$cli"
 

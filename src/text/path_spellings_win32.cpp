@@ -1,0 +1,3 @@
+#include "text/path_spellings.h"
+
+std::vector<std::string> pathSpellings(const std::string&) { return {}; }
