@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the lexer and checks what it delivers: known kinds, lower-case
-// keywords, lines that count the line feeds, and no byte delivered that the text did not hold.
+// keywords, lines that count the line feeds, each line feed a token of its own, and no byte
+// delivered that the text did not hold.
 #include <cstring>
 #include <string>
 
@@ -44,9 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(raw >= 0, "the token pattern did not compile");
   FUZZ_CHECK(seen.tokens <= raw, "more tokens than raw matches");
   FUZZ_CHECK(seen.bytes <= length, "tokens hold more bytes than the text");
-  // Every line feed is a raw match of its own: delivered alone or inside a character literal.
-  FUZZ_CHECK(seen.lineFeedBytes == lineFeeds,
-             decimalText(static_cast<int64_t>(seen.lineFeedBytes)) + " line feeds delivered of " +
+  // Every line feed is a token of its own: not even an unclosed character literal takes one.
+  FUZZ_CHECK(seen.lineFeedBytes == lineFeeds &&
+                 seen.lineFeedTokens == static_cast<int32_t>(lineFeeds),
+             decimalText(static_cast<int64_t>(seen.lineFeedTokens)) + " line feed tokens and " +
+                 decimalText(static_cast<int64_t>(seen.lineFeedBytes)) + " line feeds of " +
                  decimalText(static_cast<int64_t>(lineFeeds)));
   return 0;
 }

@@ -30,9 +30,11 @@ std::vector<std::string> splitFiles(const std::string& input) {
   return files;
 }
 
-// Include names may climb one folder (a quote, then "../") but no further, so that a run never
-// reads outside its scratch folder (the tree lies one folder below it).
+// Include names and IncludePath folders may each climb one folder (a quote, then "../") but no
+// further, and may not be absolute, so that a run never reads outside its scratch folder (the
+// tree lies two folders below it).
 bool staysInside(const std::string& input) {
+  if (input.find("\"/") != std::string::npos) return false;
   for (size_t at = input.find(".."); at != std::string::npos; at = input.find("..", at + 1)) {
     if (at == 0 || input[at - 1] != '"' || at + 2 >= input.size() || input[at + 2] != '/')
       return false;
@@ -74,10 +76,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!staysInside(input)) return -1;
   const std::vector<std::string> files = splitFiles(input);
   ScratchFolder scratch;
-  const std::string root = scratch.path() + "w/";
+  const std::string root = scratch.path() + "w/v/";
   size_t totalLines = 0;
   for (size_t i = 0; i < files.size(); ++i) {
-    scratch.write(std::string("w/") + kFileNames[i], files[i]);
+    scratch.write(std::string("w/v/") + kFileNames[i], files[i]);
     totalLines += files[i].size() + 1;  // a generous bound: at most one line per byte
   }
 

@@ -9,8 +9,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const ScratchFolder folder;
-  const std::string source =
-      folder.write("main.pb", std::string(reinterpret_cast<const char*>(data), size));
+  const std::string input(reinterpret_cast<const char*>(data), size);
+  // An absolute include name would be looked for outside the scratch folder.
+  if (input.find("\"/") != std::string::npos) return -1;
+  const std::string source = folder.write("main.pb", input);
   const std::string output = folder.path() + "out.pbi";
   HeadlessUi ui(output);
   const RunResult result = runGantrell(source, &ui);

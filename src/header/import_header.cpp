@@ -19,10 +19,19 @@ struct TokenRole {
   bool stringSuffix = false;   // the legacy "$" spelling, which returns a string
 };
 
-TokenRole roleOf(const TokenList* tokens, int32_t position) {
+TokenRole roleOf(const TokenList* tokens, int32_t position, bool inMacroBody) {
   const TokenListOps& ops = *tokens->ops;
   const int32_t kind = ops.getKind(tokens, position);
   TokenRole found;
+  if (kind == Number && inMacroBody) {
+    // A one-line macro that stands for an apostrophe ("Macro Quote : ' : EndMacro") leaves the
+    // literal open, and the literal takes the rest of its line, "EndMacro" included.
+    const std::string text = ops.getText(tokens, position);
+    if (text[0] == '\'' && (text.size() == 1 || text.back() != '\'') &&
+        lowerCase(text).find("endmacro") != std::string::npos)
+      found.role = Role::MacroEnd;
+    return found;
+  }
   if (kind == Keyword) {
     // The lexer stores keywords in lower case.
     if (textEquals(ops.getText(tokens, position), "proceduredll")) found.role = Role::Declaration;
@@ -72,7 +81,7 @@ bool isWord(int32_t kind) { return kind == Identifier || kind == Keyword; }
 
 DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header,
                                   Ui* ui) {
-  const TokenRole token = roleOf(tokens, position);
+  const TokenRole token = roleOf(tokens, position, header->inMacroBody);
   if (token.role == Role::MacroStart || token.role == Role::MacroEnd)
     header->inMacroBody = token.role == Role::MacroStart;
   // A declaration inside a macro body is a template for other names, not an export.

@@ -100,7 +100,7 @@ TEST(ImportHeader, MacroBodiesAndRepeatedNamesAreNotImported) {
   EXPECT_EQ("\tReal.i ()\r\n\tAfter.i ()\r\n",
             importLines("Macro Export(name)\n  ProcedureDLL name()\nENDMACRO\n"
                         "ProcedureDLL Real()\nmacro M : ProcedureCDLL X() : EndMacro\n"
-                        "ProcedureDLL After()\n"));
+                        "Macro Quote : ' : EndMacro\nProcedureDLL After()\n"));
   // The first declaration of a name wins; names compare without letter case, per block.
   EXPECT_EQ("Import \"\"\r\n\tOpen.l (a.l)\r\n" + kEnd + "ImportC \"\"\r\n\tOPEN.i ()\r\n" + kEnd,
             headerOf("CompilerIf 1\nProcedureDLL.l Open(a.l)\nCompilerElse\n"

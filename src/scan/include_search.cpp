@@ -67,14 +67,14 @@ void IncludeSearch::setIncludePath(const std::string& holderFolder, const std::s
 }
 
 std::vector<std::string> IncludeSearch::fallbacks(const std::string& besideIncluder,
-                                                  const std::string& name) const {
+                                                  const std::string& name) {
   std::vector<std::string> places = {besideIncluder};
   if (isAbsolutePath(name)) places.push_back(name);
   if (hasIncludePath_) places.push_back(includePath_ + name);
   places.push_back(mainFolder_ + name);
   const size_t written = places.size();
   for (size_t i = 0; i < written; ++i)
-    for (const std::string& spelling : pathSpellings(places[i])) places.push_back(spelling);
+    for (const std::string& spelling : spellings_.of(places[i])) places.push_back(spelling);
   // Each place once, and not the one already tried.
   std::vector<std::string> tries;
   for (const std::string& place : places)

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "text/path_spellings.h"
+
 /// What a source line asks of the loader: nothing, an included file, or a folder to search.
 struct IncludeDirective {
   enum class Kind { None, Include, IncludePath };
@@ -36,13 +38,13 @@ class IncludeSearch {
   /// Returns the paths to try, in order, after `besideIncluder` (the name put behind the
   /// including file's folder) did not open: the name itself when it is absolute, the IncludePath
   /// folder, the main source's folder, and then the other spellings of each.
-  std::vector<std::string> fallbacks(const std::string& besideIncluder,
-                                     const std::string& name) const;
+  std::vector<std::string> fallbacks(const std::string& besideIncluder, const std::string& name);
 
  private:
   std::string mainFolder_;
   std::string includePath_;
   bool hasIncludePath_ = false;
+  PathSpellings spellings_;
 };
 
 #endif  // GANTRELL_SCAN_INCLUDE_SEARCH_H_

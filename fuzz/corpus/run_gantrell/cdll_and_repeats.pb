@@ -1,0 +1,5 @@
+ProcedureCDLL.l Twice(a.l)
+CompilerIf 1
+ProcedureDLL Twice(a.l,
+  b.l = (1 + 2))
+CompilerEndIf

@@ -1,0 +1,6 @@
+; Only for debug builds: dumps the pending include list
+ProcedureDLL DebugDump()
+  ForEach Pending()
+    Debug Pending()
+  Next
+EndProcedure

@@ -1,0 +1,5 @@
+XIncludeFile "gui/dialogs.pbi"
+
+ProcedureDLL.l PickColor(start.l = $FFFFFF)
+  ProcedureReturn ColorRequester(start)
+EndProcedure

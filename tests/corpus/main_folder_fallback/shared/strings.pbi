@@ -1,0 +1,3 @@
+ProcedureDLL.s Dialogs_LastInput()
+  ProcedureReturn LastResult\Text
+EndProcedure

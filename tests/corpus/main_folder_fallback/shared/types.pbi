@@ -1,0 +1,6 @@
+Structure DialogResult
+  Button.l
+  Text.s
+EndStructure
+
+Global LastResult.DialogResult
