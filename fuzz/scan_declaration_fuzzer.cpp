@@ -1,6 +1,6 @@
 // Builds a token list straight from the input (tokens split at blanks and classified, keywords
-// lowered, each line feed a token of its own) and walks it as a run does, handing every token to
-// the declaration reader. The lexer is bypassed, so any token texts may follow a keyword.
+// lowered, each line feed a token of its own) and walks it as a run does, reading every
+// declaration that a token starts. The lexer is bypassed, so any token texts may follow a keyword.
 #include <string>
 
 #include "driver/headless_ui.h"
@@ -52,6 +52,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string dllBefore = header.dll.text;
     const std::string cdllBefore = header.cdll.text;
     const int32_t met = header.declarationCount();
+    if (!startsDeclaration(tokens, p, &header)) {
+      FUZZ_CHECK(header.declarationCount() == met && header.dll.text == dllBefore &&
+                     header.cdll.text == cdllBefore,
+                 "a token that starts no declaration changed the header");
+      continue;
+    }
     const DeclarationResult result = scanDeclaration(tokens, p, &header, &ui);
     const bool unchanged = header.dll.text == dllBefore && header.cdll.text == cdllBefore;
     if (!result.ok) {
@@ -68,11 +74,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                  "the message does not end with the error line: " + result.message);
       FUZZ_CHECK(unchanged, "a failed declaration changed the header");
       break;
-    }
-    if (result.position == p) {
-      FUZZ_CHECK(header.declarationCount() == met && unchanged,
-                 "a token that starts no declaration changed the header");
-      continue;
     }
     FUZZ_CHECK(header.declarationCount() == met + 1, "the declaration count is off");
     FUZZ_CHECK(result.position > p && result.position < count, "position out of the list");

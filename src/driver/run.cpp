@@ -63,14 +63,16 @@ RunResult runGantrell(const std::string& argument, Ui* ui, const RunOptions& opt
       return result;
     }
     ui->setProgress(position);
-    const DeclarationResult declaration =
-        scanDeclaration(tokens.get(), position, &result.header, ui);
-    if (!declaration.ok) {
-      result.errorLine = declaration.errorLine;
-      report(&result, RunOutcome::DeclarationError, declaration.message, ui);
-      return result;
+    if (startsDeclaration(tokens.get(), position, &result.header)) {
+      const DeclarationResult declaration =
+          scanDeclaration(tokens.get(), position, &result.header, ui);
+      if (!declaration.ok) {
+        result.errorLine = declaration.errorLine;
+        report(&result, RunOutcome::DeclarationError, declaration.message, ui);
+        return result;
+      }
+      position = declaration.position;
     }
-    position = declaration.position;
     if (++position >= count) break;
     ui->pause();
   }

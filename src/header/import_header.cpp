@@ -39,17 +39,16 @@ TokenRole roleOf(const TokenList* tokens, int32_t position, bool inMacroBody) {
   }
   if (kind != Identifier) return found;
   const std::string text = ops.getText(tokens, position);
-  // Only words of these lengths can be one of the words below: most names are not lowered.
+  // Only words of these lengths can be one of the words below: most names are not compared.
   const size_t n = text.size();
   if (n != 5 && n != 8 && n != 13 && n != 14) return found;
-  const std::string word = lowerCase(text);
-  if (textEquals(word, "macro")) {
+  if (lowerCaseEquals(text, "macro")) {
     found.role = Role::MacroStart;
-  } else if (textEquals(word, "endmacro")) {
+  } else if (lowerCaseEquals(text, "endmacro")) {
     found.role = Role::MacroEnd;
-  } else if (textEquals(word, "procedurecdll") || textEquals(word, "procedurecdll$")) {
+  } else if (lowerCaseEquals(text, "procedurecdll") || lowerCaseEquals(text, "procedurecdll$")) {
     found = {Role::Declaration, true, n == 14};
-  } else if (textEquals(word, "proceduredll$")) {
+  } else if (lowerCaseEquals(text, "proceduredll$")) {
     found = {Role::Declaration, false, true};
   }
   return found;
@@ -59,13 +58,6 @@ DeclarationResult failure(const std::string& text, int32_t line) {
   DeclarationResult result;
   result.message = text + decimalText(line);
   result.errorLine = line;
-  return result;
-}
-
-DeclarationResult success(int32_t position) {
-  DeclarationResult result;
-  result.ok = true;
-  result.position = position;
   return result;
 }
 
@@ -79,14 +71,16 @@ bool isWord(int32_t kind) { return kind == Identifier || kind == Keyword; }
 
 }  // namespace
 
-DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header,
-                                  Ui* ui) {
+bool startsDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header) {
   const TokenRole token = roleOf(tokens, position, header->inMacroBody);
   if (token.role == Role::MacroStart || token.role == Role::MacroEnd)
     header->inMacroBody = token.role == Role::MacroStart;
-  // A declaration inside a macro body is a template for other names, not an export.
-  if (token.role != Role::Declaration || header->inMacroBody) return success(position);
+  return token.role == Role::Declaration && !header->inMacroBody;
+}
 
+DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header,
+                                  Ui* ui) {
+  const TokenRole token = roleOf(tokens, position, false);
   const TokenListOps& ops = *tokens->ops;
   const int32_t count = ops.count(tokens);
   const int32_t declarationLine = ops.getLine(tokens, position);
@@ -131,7 +125,10 @@ DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, Imp
   // first declaration wins.
   if (block.names.insert(lowerCase(name)).second)
     block.text += spaced(name) + spaced(typeSuffix) + " (" + parameters + ")\r\n\t";
-  return success(p);
+  DeclarationResult result;
+  result.ok = true;
+  result.position = p;
+  return result;
 }
 
 void finishHeader(ImportHeader* header) {

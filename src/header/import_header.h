@@ -38,17 +38,20 @@ struct ImportHeader {
   int32_t declarationCount() const { return dll.declarationCount + cdll.declarationCount; }
 };
 
-/// The outcome of reading one token.
+/// The outcome of reading one declaration.
 struct DeclarationResult {
   bool ok = false;
-  int32_t position = 0;    // on success: the token the reading ended on
+  int32_t position = 0;    // on success: the ")" that closes the parameter list
   std::string message;     // on failure: the text for the error box
   int32_t errorLine = -1;  // on failure: the combined-text line the message names
 };
 
-/// Reads the declaration that starts at `position`, if one does, into its block, and notes where
-/// macro bodies begin and end; on success the position is the ")" that closes the parameter list,
-/// or `position` itself when the token starts no declaration.
+/// Tells whether the token at `position` starts a declaration to read, and notes where macro
+/// bodies begin and end (a declaration inside one is a template, not an export).
+bool startsDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header);
+
+/// Reads the declaration that starts at `position` into its block; on success the position is
+/// the ")" that closes the parameter list.
 DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header,
                                   Ui* ui);
 

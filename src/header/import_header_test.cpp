@@ -8,21 +8,19 @@
 
 namespace {
 
-// Hands every token of the text to the declaration reader, as the run does; returns the first
-// failure's text.
+// Reads every declaration of the text, as the run does; returns the first failure's text.
 std::string scanAll(const std::string& text, ImportHeader* header, FakeUi* ui) {
   TokenList* list = newTokenList();
   lexText(text, collectToken, list);
   std::string failure;
   for (int32_t p = 0; p < list->ops->count(list); ++p) {
+    if (!startsDeclaration(list, p, header)) continue;
     const DeclarationResult result = scanDeclaration(list, p, header, ui);
     if (!result.ok) {
       failure = result.message;
       break;
     }
-    if (result.position != p) {
-      EXPECT_EQ(")", list->ops->getText(list, result.position));
-    }
+    EXPECT_EQ(")", list->ops->getText(list, result.position));
     p = result.position;
   }
   list->ops->free(list);

@@ -2,9 +2,7 @@
 
 #include <cctype>
 
-unsigned char lowerCaseByte(unsigned char byte) {
-  if (byte >= 'A' && byte <= 'Z') return static_cast<unsigned char>(byte - 'A' + 'a');
-  if (byte < 128) return byte;
+unsigned char lowerCaseHighByte(unsigned char byte) {
   return static_cast<unsigned char>(std::tolower(byte));
 }
 

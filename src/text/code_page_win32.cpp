@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-unsigned char lowerCaseByte(unsigned char byte) {
-  if (byte >= 'A' && byte <= 'Z') return static_cast<unsigned char>(byte - 'A' + 'a');
-  if (byte < 128) return byte;
+unsigned char lowerCaseHighByte(unsigned char byte) {
   char buffer[2] = {static_cast<char>(byte), 0};
   CharLowerA(buffer);
   return static_cast<unsigned char>(buffer[0]);

@@ -4,14 +4,17 @@
 
 std::string lowerCase(const std::string& text) {
   std::string out(text);
-  for (char& c : out) {
-    const unsigned char byte = static_cast<unsigned char>(c);
-    if (byte >= 'A' && byte <= 'Z')
-      c = static_cast<char>(byte - 'A' + 'a');
-    else if (byte >= 128)
-      c = static_cast<char>(lowerCaseByte(byte));
-  }
+  for (char& c : out) c = static_cast<char>(lowerCaseByte(static_cast<unsigned char>(c)));
   return out;
+}
+
+bool lowerCaseEquals(const std::string& text, const char* lowered) {
+  const size_t n = text.size();
+  for (size_t i = 0; i < n; ++i)
+    if (lowered[i] == '\0' ||
+        lowerCaseByte(static_cast<unsigned char>(text[i])) != static_cast<unsigned char>(lowered[i]))
+      return false;
+  return lowered[n] == '\0';
 }
 
 int32_t findText(const std::string& text, const std::string& wanted, int32_t start) {

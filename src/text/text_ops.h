@@ -9,6 +9,9 @@
 /// Returns the text with A-Z lowered and bytes 128-255 lowered by the platform's code page.
 std::string lowerCase(const std::string& text);
 
+/// Tells whether the text, lowered as lowerCase lowers it, holds exactly the bytes of `lowered`.
+bool lowerCaseEquals(const std::string& text, const char* lowered);
+
 /// Returns the 1-based position of `wanted` at or after `start`, or 0 when absent.
 int32_t findText(const std::string& text, const std::string& wanted, int32_t start);
 
