@@ -43,6 +43,8 @@ cases=(
   "tree with includes|0|tree/main.pb"
   "syntax error|1|syntax.pb"
   "output into a missing folder|1|-o no/such/out.pbi tree/main.pb"
+  "include search, ImportC|0|$root/tests/corpus/windows_project/main.pb"
+  "--strict with a warning|1|--strict $root/tests/corpus/strict_missing_include/main.pb"
 )
 if ((!short)); then
   cases+=(

@@ -97,6 +97,19 @@ answer_box() {
   [[ $(message_texts) == "$2" ]] || fail "box said: $(message_texts) ($3)"
 }
 
+# save_as DIALOG NAME: types NAME into the save dialog and presses Enter, then checks that the
+# program ends with status 0 without any message.
+save_as() {
+  focus_window "$1"
+  # The name field has the focus and starts empty; the folder is the source's.
+  xdotool type --delay 30 "$2"
+  xdotool key Return
+  local status
+  status=$(wait_exit 30)
+  [[ $status == 0 ]] || fail "exit status $status"
+  [[ -z $(message_texts) ]] || fail "a message showed: $(message_texts)"
+}
+
 # Saves a picture of one window into the screenshot folder, when one is asked for, after letting
 # it draw for SETTLE seconds (0.5 by default). The pictures are for people: nothing waits on them.
 screenshot() {
