@@ -55,5 +55,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# Depends comes from dpkg-shlibdeps over the programs, so it names the libraries this build
+# linked, with the versions of the release it was built on: libpcre2-8-0 for PCRE2 (libpcre3
+# with -DGANTRELL_PCRE=pcre1), libgtk2.0-0, libstdc++6, libc6.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)

@@ -61,7 +61,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
   pass || fail "control fields: $(field Package) $(field Version) $(field Section)"
 [[ -n $(field Maintainer) && -n $(field Description) ]] && pass || fail "no maintainer or description"
 depends=" $(field Depends | sed 's/ *([^)]*)//g; s/,/ /g') "
-for lib in libc6 libstdc++6 libpcre3 libgtk2.0-0 libglib2.0-0; do
+for lib in libc6 libstdc++6 libpcre2-8-0 libgtk2.0-0 libglib2.0-0; do
   [[ $depends == *" $lib "* ]] && pass || fail "Depends lacks $lib: $(field Depends)"
 done
 

@@ -14,8 +14,8 @@ screenshots=0
 bash scripts/install-deps.sh --test
 mkdir -p "$out"
 
-echo "== PCRE and GoogleTest for mingw-w64"
-bash scripts/build-pcre-mingw.sh "$out/pcre-prefix"
+echo "== PCRE2 and GoogleTest for mingw-w64"
+bash scripts/build-pcre2-mingw.sh "$out/pcre2-prefix"
 if [[ ! -f $out/gtest-prefix/lib/cmake/GTest/GTestConfig.cmake ]]; then
   cmake -S /usr/src/googletest -B "$out/gtest-build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release \
@@ -26,7 +26,7 @@ fi
 
 echo "== cross build (i686-w64-mingw32)"
 cmake -S . -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DGANTRELL_PCRE_ROOT="$out/pcre-prefix" \
+  -DCMAKE_BUILD_TYPE=Release -DGANTRELL_PCRE_ROOT="$out/pcre2-prefix" \
   -DGTest_DIR="$out/gtest-prefix/lib/cmake/GTest" >/dev/null
 cmake --build "$out" -j "$jobs"
 exe=$out/gantrell-win32.exe

@@ -17,6 +17,13 @@ ctest --test-dir build-asan --output-on-failure -j "$jobs"
 bash scripts/fuzz-smoke.sh
 bash scripts/valgrind-check.sh --short
 
+# Where PCRE 8.x is still packaged (Debian 12), both builds of the pattern service must agree.
+if pkg-config --exists libpcre; then
+  bash scripts/test-pcre-backends.sh
+else
+  echo "== pcre backends: no PCRE 8.x on this system, comparison skipped"
+fi
+
 echo "== all tests (Linux, in an X server)"
 bash scripts/with-display.sh ctest --test-dir build --output-on-failure
 bash scripts/test-package.sh

@@ -1,5 +1,7 @@
 #include "driver/run.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "fake_ui.h"

@@ -1,0 +1,54 @@
+// The pattern service over PCRE2 (libpcre2-8, 8-bit code units).
+#include "text/pattern_backend.h"
+
+#define PCRE2_CODE_UNIT_WIDTH 8
+#include <pcre2.h>
+
+struct Pattern {
+  pcre2_code* code;
+  pcre2_match_data* match;  // room for the whole match only; a result of 0 still matched
+  pcre2_match_context* context;  // hands the native code its stack, or null without native code
+  pcre2_jit_stack* stack;  // the native code's stack, or null when there is no native code
+};
+
+Pattern* backendCompile(const char* patternText) {
+  int error = 0;
+  PCRE2_SIZE errorOffset = 0;
+  pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(patternText),
+                                   PCRE2_ZERO_TERMINATED, 0, &error, &errorOffset, nullptr);
+  if (code == nullptr) return nullptr;
+  pcre2_match_context* context = nullptr;
+  pcre2_jit_stack* stack = nullptr;
+  if (pcre2_jit_compile(code, PCRE2_JIT_COMPLETE) == 0) {
+    stack = pcre2_jit_stack_create(32 * 1024, 1024 * 1024, nullptr);
+    context = pcre2_match_context_create(nullptr);
+    if (stack != nullptr && context != nullptr) pcre2_jit_stack_assign(context, nullptr, stack);
+  }
+  return new Pattern{code, pcre2_match_data_create(1, nullptr), context, stack};
+}
+
+// Native code only makes the search faster; should the JIT run out of stack, the same search
+// is made again by the interpreter, so the answer never depends on it.
+bool backendSearch(const Pattern* pattern, const char* subject, size_t length, size_t* start,
+                   size_t* end) {
+  if (pattern->match == nullptr) return false;
+  const PCRE2_SPTR bytes = reinterpret_cast<PCRE2_SPTR>(subject);
+  int result = pcre2_match(pattern->code, bytes, length, 0, PCRE2_NO_UTF_CHECK, pattern->match,
+                           pattern->context);
+  if (result == PCRE2_ERROR_JIT_STACKLIMIT)
+    result = pcre2_match(pattern->code, bytes, length, 0, PCRE2_NO_UTF_CHECK | PCRE2_NO_JIT,
+                         pattern->match, pattern->context);
+  if (result < 0) return false;
+  const PCRE2_SIZE* offsets = pcre2_get_ovector_pointer(pattern->match);
+  *start = offsets[0];
+  *end = offsets[1];
+  return true;
+}
+
+void backendRelease(const Pattern* pattern) {
+  pcre2_match_data_free(pattern->match);
+  pcre2_match_context_free(pattern->context);
+  pcre2_jit_stack_free(pattern->stack);
+  pcre2_code_free(pattern->code);
+  delete pattern;
+}
