@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+
 #include "scan/classifier.h"
 #include "test_support.h"
 
@@ -146,4 +147,21 @@ TEST(SourceLoader, UnreadableAndEmptyFiles) {
   ASSERT_EQ(1, empty->ops->count(empty.get()));
   EXPECT_EQ(StatementEnd, empty->ops->getKind(empty.get(), 0));
   EXPECT_EQ(marker(scratch.path() + "empty.pb"), loadSource(scratch.path(), "empty.pb"));
+}
+
+TEST(SourceLoader, ACombinedTextPastItsLimitIsRefused) {
+  ScratchDir scratch;
+  scratch.write("b.pbi", "ProcedureDLL B()\n");
+  scratch.write("a.pb", "IncludeFile \"b.pbi\"\nProcedureDLL A()\n");
+  const size_t whole = loadSource(scratch.path(), "a.pb").size();
+  SourceMap fits;
+  fits.textLimit = whole;
+  std::unique_ptr<TokenList, ListDeleter> all(tokenizeFile(scratch.path() + "a.pb", &fits));
+  EXPECT_FALSE(fits.tooLarge);
+  EXPECT_LT(0, all->ops->count(all.get()));
+  SourceMap over;
+  over.textLimit = whole - 1;
+  std::unique_ptr<TokenList, ListDeleter> none(tokenizeFile(scratch.path() + "a.pb", &over));
+  EXPECT_TRUE(over.tooLarge);
+  EXPECT_EQ(0, none->ops->count(none.get()));
 }
