@@ -1,6 +1,7 @@
 #include "scan/source_loader.h"
 
 #include <algorithm>
+#include <new>
 #include <set>
 
 #include "scan/classifier.h"
@@ -202,15 +203,23 @@ std::string loadSource(const std::string& directory, const std::string& fileName
 void collectToken(const std::string& text, int32_t kind, int32_t line, void* list) {
   if (kind == Comment) return;
   TokenList* tokens = static_cast<TokenList*>(list);
-  tokens->ops->add(tokens, text, static_cast<int16_t>(kind), line);
+  // A token that can't be stored would leave the scan short without a word: the run ends.
+  if (!tokens->ops->add(tokens, text, static_cast<int16_t>(kind), line)) throw std::bad_alloc();
 }
 
 TokenList* tokenizeFile(const std::string& path, SourceMap* map, bool exact) {
   TokenList* list = newTokenList();
+  if (list == nullptr) throw std::bad_alloc();
   const std::string folder = exact ? exactFolderPart(path) : folderPart(path);
   const std::string text =
       loadSource(folder, exact ? path.substr(folder.size()) : fileNamePart(path), map);
   if (map != nullptr && map->tooLarge) return list;
-  lexText(text, collectToken, list);
+  try {
+    // The token pattern is a constant: only a lack of memory keeps it from compiling.
+    if (lexText(text, collectToken, list) < 0) throw std::bad_alloc();
+  } catch (...) {
+    list->ops->free(list);
+    throw;
+  }
   return list;
 }

@@ -2,8 +2,11 @@
 
 #include <pcre.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <set>
+
+#include "text/memory_budget.h"
 
 struct Pattern {
   pcre* code;
@@ -64,10 +67,16 @@ long findBytes(const char* haystack, size_t length, const char* needle, size_t n
   return -1;
 }
 
+// PCRE's allocations for compiled code count against the memory budget.
+void* budgetedAllocation(size_t bytes) {
+  return takeFromMemoryBudget(bytes) ? std::malloc(bytes) : nullptr;
+}
+
 }  // namespace
 
 Pattern* compilePattern(const char* patternText) {
   if (patternText == nullptr) return nullptr;
+  pcre_malloc = budgetedAllocation;
   const char* error = nullptr;
   int errorOffset = 0;
   pcre* code = pcre_compile(patternText, 0, &error, &errorOffset, nullptr);
