@@ -25,6 +25,7 @@ run() {
 run missing_argument "$exe"
 run nothing_to_export "$exe"
 run save_header "$exe" "$cli" "$example"
+run overwrite "$exe" "$cli" "$example"
 run close_request "$exe"
 # Wine's own helper processes of this prefix would outlive the display otherwise.
 wineserver -k 2>/dev/null || true
