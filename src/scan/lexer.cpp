@@ -1,5 +1,7 @@
 #include "scan/lexer.h"
 
+#include <memory>
+
 #include "scan/classifier.h"
 #include "text/pattern.h"
 #include "text/text_ops.h"
@@ -54,6 +56,8 @@ bool mayStartPointer(int32_t previousKind) {
 int32_t lexText(const std::string& text, TokenSink sink, void* context) {
   Pattern* pattern = compilePattern(kTokenPattern);
   if (pattern == nullptr) return -1;
+  // The sink may throw (a token that can't be stored): the pattern goes all the same.
+  const std::unique_ptr<Pattern, void (*)(Pattern*)> release(pattern, freePattern);
   RawMatches raw(pattern, text.c_str());
   std::string current;
   std::string piece;
@@ -85,6 +89,5 @@ int32_t lexText(const std::string& text, TokenSink sink, void* context) {
     sink(current, kind, line, context);
     if (textEquals(current, "\n")) ++line;
   }
-  freePattern(pattern);
   return raw.count();
 }
