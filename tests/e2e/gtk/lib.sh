@@ -96,9 +96,25 @@ press() {
 }
 
 # type_into WINDOW TEXT: types text into the focused control of a window.
+# A character outside the keyboard map is typed through a key that xdotool maps to it for that
+# moment; the toolkit has to see the new map before the key comes, so those go slowly.
 type_into() {
   xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
-  xdotool type --clearmodifiers --delay 5 "$2"
+  local delay=5
+  [[ $2 == *[![:ascii:]]* ]] && delay=80
+  xdotool type --clearmodifiers --delay "$delay" "$2"
+}
+
+# save_through_dialog SOURCE NAME: scans SOURCE and answers the save dialog with NAME and Enter;
+# the program must end with status 0 and without an error box.
+save_through_dialog() {
+  local dialog
+  start_gui "$1"
+  dialog=$(wait_for_window 'Save import header...')
+  type_into "$dialog" "$2"
+  press "$dialog" Return
+  wait_for_exit
+  (($(line_of "^map	Error") == 0)) || fail "an error box after saving as $2"
 }
 
 # probe_lines: what the probe recorded, one line per window mapped or unmapped.

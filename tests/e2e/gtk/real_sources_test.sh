@@ -5,12 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 
 cp -R "$(dirname "$0")/../../corpus/desktop_imports" "$work/project"
-start_gui "$work/project/main.pb"
-dialog=$(wait_for_window 'Save import header...')
-type_into "$dialog" "$work/project/imports.pbi"
-press "$dialog" Return
-wait_for_exit
-(($(line_of "^map	Error") == 0)) || fail "an error box after saving"
+save_through_dialog "$work/project/main.pb" "$work/project/imports.pbi"
 cmp "$work/project/expected.pbi" "$work/project/imports.pbi" ||
   fail "the saved blocks differ from the expected ones"
 expect_probe "^unmap	$BANNER	label=Found: Mix2	" "the status line did not end with \"Found: Mix2\""

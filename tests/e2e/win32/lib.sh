@@ -97,6 +97,15 @@ answer_box() {
   [[ $(message_texts) == "$2" ]] || fail "box said: $(message_texts) ($3)"
 }
 
+# copy_example EXAMPLE_DIR: copies the example's sources into "$workdir/my sources" (a path with
+# a space); sets `sources` to that folder and `main` to its main file's name.
+copy_example() {
+  sources="$workdir/my sources"
+  mkdir -p "$sources"
+  cp "$1"/*.pb "$1"/*.pbi "$sources/"
+  main=$(cd "$sources" && ls *.pb | head -n 1)
+}
+
 # save_as DIALOG NAME: types NAME into the save dialog and presses Enter, then checks that the
 # program ends with status 0 without any message.
 save_as() {

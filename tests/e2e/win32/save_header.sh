@@ -8,10 +8,7 @@ exe=$1 cli=$2 example=$3
 source "$(dirname "$0")/lib.sh"
 make_workdir
 
-sources="$workdir/my sources"
-mkdir -p "$sources"
-cp "$example"/*.pb "$example"/*.pbi "$sources/"
-main=$(cd "$sources" && ls *.pb | head -n 1)
+copy_example "$example"
 "$cli" "$sources/$main" >"$workdir/expected"
 [[ -s $workdir/expected ]] || fail "gantrell-cli wrote nothing for $main"
 
