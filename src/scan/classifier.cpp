@@ -1,8 +1,11 @@
 #include "scan/classifier.h"
 
 #include <array>
+#include <cstring>
+#include <vector>
 #include <unordered_map>
 
+#include "text/code_page.h"
 #include "text/pattern.h"
 #include "text/text_ops.h"
 
@@ -110,9 +113,24 @@ bool matchesPattern(const std::string& text, const char* patternText) {
   return matched;
 }
 
-bool isKeyword(const std::string& text) {
-  const std::string lowered = lowerCase(text);
-  for (int32_t i = 0; i < kKeywordTable.count; ++i)
-    if (textEquals(lowered, kKeywordTable.words[i])) return true;
+bool isKeyword(const std::string& text) { return isKeyword(text.data(), text.size()); }
+
+bool isKeyword(const char* text, size_t length) {
+  // The table's words by their length, so that a text is held against a handful of them.
+  constexpr size_t kLongest = 16;
+  static const std::array<std::vector<const char*>, kLongest> byLength = [] {
+    std::array<std::vector<const char*>, kLongest> words;
+    for (int32_t i = 0; i < kKeywordTable.count; ++i)
+      words[std::strlen(kKeywordTable.words[i])].push_back(kKeywordTable.words[i]);
+    return words;
+  }();
+  if (length >= kLongest) return false;
+  for (const char* word : byLength[length]) {
+    size_t i = 0;
+    while (i < length && lowerCaseByte(static_cast<unsigned char>(text[i])) ==
+                             static_cast<unsigned char>(word[i]))
+      ++i;
+    if (i == length) return true;
+  }
   return false;
 }

@@ -46,4 +46,7 @@ bool matchesPattern(const std::string& text, const char* patternText);
 /// Tells whether the lower-cased text is a word of the keyword table.
 bool isKeyword(const std::string& text);
 
+/// Tells whether the `length` bytes at `text`, lower-cased, are a word of the keyword table.
+bool isKeyword(const char* text, size_t length);
+
 #endif  // GANTRELL_SCAN_CLASSIFIER_H_

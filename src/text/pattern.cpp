@@ -46,6 +46,12 @@ bool patternMatches(const Pattern* pattern, const char* text) {
   return backendSearch(pattern, text, std::strlen(text), &start, &end);
 }
 
+bool findMatch(const Pattern* pattern, const char* subject, size_t length, size_t* start,
+               size_t* end) {
+  if (live(pattern) == nullptr || subject == nullptr) return false;
+  return backendSearch(pattern, subject, length, start, end);
+}
+
 MatchCursor::MatchCursor(const Pattern* pattern, const char* text)
     : pattern_(live(pattern)),
       rest_(text),
