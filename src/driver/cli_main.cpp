@@ -1,15 +1,18 @@
 // gantrell-cli: the scan without a window, for build scripts and tests.
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "driver/headless_ui.h"
 #include "driver/run.h"
 #include "header/header_output.h"
 #include "scan/classifier.h"
 #include "scan/source_loader.h"
+#include "text/file_io.h"
 #include "text/pattern.h"
 #include "text/text_ops.h"
 
@@ -114,22 +117,66 @@ std::string escapeTokenText(const std::string& text) {
   return out;
 }
 
-bool writeStdout(const std::string& bytes) {
+bool writeStdout(const std::string& bytes, std::string* err) {
+  errno = 0;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
-  return std::fflush(stdout) == 0 && written && !std::ferror(stdout);
+  if (std::fflush(stdout) == 0 && written && !std::ferror(stdout)) return true;
+  *err = std::strerror(errno != 0 ? errno : EIO);
+  return false;
+}
+
+// The name a failure message gives the output.
+std::string outputName(const Options& options) {
+  return options.toStdout ? "standard output" : options.output;
+}
+
+// Reports a failed output: the message, then the file and the system's reason.
+int failOutput(const Options& options, const char* message, const std::string& reason) {
+  std::fprintf(stderr, "gantrell: %s\n", message);
+  if (!reason.empty())
+    std::fprintf(stderr, "  %s: %s\n", outputName(options).c_str(), reason.c_str());
+  return 1;
+}
+
+// Reports a source that could not be opened, with the system's reason.
+int failSource(const std::string& source) {
+  std::string reason;
+  File* file = openForReading(source, &reason);
+  closeFile(file);
+  std::fprintf(stderr, "gantrell: can't open source file \"%s\": %s\n", source.c_str(),
+               reason.empty() ? "it could not be read" : reason.c_str());
+  return 1;
+}
+
+// The files read in this run, as their markers name them.
+std::vector<std::string> filesRead(const SourceMap& map) {
+  std::vector<std::string> files;
+  for (const SourceOrigin& origin : map.origins) files.push_back(origin.path);
+  return files;
 }
 
 // Writes the bytes to the -o file or to standard output; returns the exit status.
-int emit(const Options& options, const std::string& bytes) {
+int emit(const Options& options, const std::string& bytes, const SourceMap& map) {
+  std::string reason;
   SaveOutcome outcome = SaveOutcome::Saved;
   if (options.toStdout)
-    outcome = writeStdout(bytes) ? SaveOutcome::Saved : SaveOutcome::WriteFailed;
+    outcome = writeStdout(bytes, &reason) ? SaveOutcome::Saved : SaveOutcome::WriteFailed;
+  else if (namesSourceFile(options.output, filesRead(map)))
+    outcome = SaveOutcome::SourceRefused;
   else
-    outcome = writeHeaderFile(options.output, bytes);
-  if (outcome == SaveOutcome::Saved) return 0;
-  std::fprintf(stderr, "gantrell: %s\n",
-               outcome == SaveOutcome::CreateFailed ? kCantCreateFile : kCantWriteFile);
-  return 1;
+    outcome = writeHeaderFile(options.output, bytes, &reason);
+  switch (outcome) {
+    case SaveOutcome::Saved:
+    case SaveOutcome::Cancelled:
+      return 0;
+    case SaveOutcome::SourceRefused:
+      return failOutput(options, kCantOverwriteSource, "");
+    case SaveOutcome::CreateFailed:
+      return failOutput(options, kCantCreateFile, reason);
+    case SaveOutcome::WriteFailed:
+      break;
+  }
+  return failOutput(options, kCantWriteFile, reason);
 }
 
 // Prints a warning, with its place, for each include that opened on no path.
@@ -141,9 +188,9 @@ void warnOfMissingIncludes(const SourceMap& map) {
 
 // Writes the token dump to the -o file, or to standard output.
 int printTokens(const Options& options) {
-  const std::string source = trimSpaces(options.source);
+  const std::string& source = options.source;
   SourceMap map;
-  TokenList* tokens = tokenizeFile(source, &map);
+  TokenList* tokens = tokenizeFile(source, &map, true);
   warnOfMissingIncludes(map);
   if (options.strict && !map.missingIncludes.empty()) {
     tokens->ops->free(tokens);
@@ -161,21 +208,24 @@ int printTokens(const Options& options) {
     out += '\n';
   }
   tokens->ops->free(tokens);
-  if (map.origins.empty()) {
-    std::fprintf(stderr, "gantrell: %s could not be read\n", source.c_str());
+  if (map.tooLarge) {
+    std::fprintf(stderr, "gantrell: %s\n", kSourceTooLarge);
     return 1;
   }
-  return emit(options, out);
+  if (map.origins.empty()) return failSource(source);
+  return emit(options, out, map);
 }
 
-int failRun(const RunResult& result) {
+int failRun(const Options& options, const RunResult& result) {
+  if (result.outcome == RunOutcome::NothingToExport && result.sourceMap.origins.empty())
+    return failSource(result.sourcePath);
+  if (result.outcome == RunOutcome::CreateFailed || result.outcome == RunOutcome::WriteFailed)
+    return failOutput(options, result.message.c_str(), result.saveError);
   std::fprintf(stderr, "gantrell: %s\n", result.message.c_str());
   std::string path;
   int32_t fileLine = 0;
   if (result.errorLine > 0 && result.sourceMap.locate(result.errorLine, &path, &fileLine))
     std::fprintf(stderr, "  at %s:%d\n", path.c_str(), static_cast<int>(fileLine));
-  if (result.outcome == RunOutcome::NothingToExport && result.sourceMap.origins.empty())
-    std::fprintf(stderr, "  %s could not be read\n", result.sourcePath.c_str());
   return 1;
 }
 
@@ -188,15 +238,17 @@ int runCli(int argc, char** argv) {
   HeadlessUi ui(options.toStdout ? std::string() : options.output);
   RunOptions runOptions;
   runOptions.missingIncludesFail = options.strict;
+  // The path exactly as given: only the desktop programs trim what the IDE hands them.
+  runOptions.exactSourcePath = true;
   const RunResult result = runGantrell(options.source, &ui, runOptions);
   warnOfMissingIncludes(result.sourceMap);
   switch (result.outcome) {
     case RunOutcome::Saved:
       return 0;
     case RunOutcome::Cancelled:  // no output file: the block goes to standard output
-      return emit(options, result.header.text);
+      return emit(options, result.header.text, result.sourceMap);
     default:
-      return failRun(result);
+      return failRun(options, result);
   }
 }
 

@@ -1,6 +1,8 @@
 #include "driver/run.h"
 
 #include <memory>
+#include <set>
+#include <vector>
 
 #include "header/header_output.h"
 #include "text/text_ops.h"
@@ -8,6 +10,7 @@
 
 const char kParameterMissed[] = "Parameter missed.\r\ngantrell.exe [FILENAME]";
 const char kNothingToExport[] = "Nothing to export.";
+const char kSourceTooLarge[] = "Source too large.";
 const char kOutOfMemory[] = "Out of memory.";
 const char kMissingIncludes[] = "Some include files can't be opened.";
 
@@ -31,24 +34,40 @@ RunOutcome fromSave(SaveOutcome outcome) {
       return RunOutcome::Cancelled;
     case SaveOutcome::CreateFailed:
       return RunOutcome::CreateFailed;
+    case SaveOutcome::SourceRefused:
+      return RunOutcome::SourceRefused;
     case SaveOutcome::WriteFailed:
       break;
   }
   return RunOutcome::WriteFailed;
 }
 
+// The files read in this run, each once, as their markers name them.
+std::vector<std::string> filesRead(const SourceMap& map) {
+  std::vector<std::string> files;
+  std::set<std::string> seen;
+  for (const SourceOrigin& origin : map.origins)
+    if (seen.insert(origin.path).second) files.push_back(origin.path);
+  return files;
+}
+
 }  // namespace
 
 RunResult runGantrell(const std::string& argument, Ui* ui, const RunOptions& options) {
+  const bool trim = !options.exactSourcePath;
   RunResult result;
-  result.sourcePath = trimSpaces(argument);
+  result.sourcePath = trim ? trimSpaces(argument) : argument;
   if (result.sourcePath.empty()) {
     report(&result, RunOutcome::MissingArgument, kParameterMissed, ui);
     return result;
   }
 
   std::unique_ptr<TokenList, FreeTokenList> tokens(
-      tokenizeFile(result.sourcePath, &result.sourceMap));
+      tokenizeFile(result.sourcePath, &result.sourceMap, !trim));
+  if (result.sourceMap.tooLarge) {
+    report(&result, RunOutcome::SourceTooLarge, kSourceTooLarge, ui);
+    return result;
+  }
   if (options.missingIncludesFail && !result.sourceMap.missingIncludes.empty()) {
     report(&result, RunOutcome::MissingInclude, kMissingIncludes, ui);
     return result;
@@ -82,9 +101,11 @@ RunResult runGantrell(const std::string& argument, Ui* ui, const RunOptions& opt
     return result;
   }
   finishHeader(&result.header);
-  const SaveOutcome saved = saveHeader(result.header, result.sourcePath, ui);
+  const SaveOutcome saved = saveHeader(result.header, result.sourcePath,
+                                       filesRead(result.sourceMap), ui, &result.saveError);
   result.outcome = fromSave(saved);
   if (saved == SaveOutcome::CreateFailed) result.message = kCantCreateFile;
   if (saved == SaveOutcome::WriteFailed) result.message = kCantWriteFile;
+  if (saved == SaveOutcome::SourceRefused) result.message = kCantOverwriteSource;
   return result;
 }

@@ -16,6 +16,9 @@ extern const char kParameterMissed[];
 /// The text shown when the source declares nothing to export.
 extern const char kNothingToExport[];
 
+/// The text shown when the source and its includes make too large a text.
+extern const char kSourceTooLarge[];
+
 /// The text shown when memory runs out.
 extern const char kOutOfMemory[];
 
@@ -26,6 +29,7 @@ extern const char kMissingIncludes[];
 enum class RunOutcome {
   MissingArgument,
   MissingInclude,
+  SourceTooLarge,
   Closed,
   DeclarationError,
   NothingToExport,
@@ -33,6 +37,7 @@ enum class RunOutcome {
   Cancelled,
   CreateFailed,
   WriteFailed,
+  SourceRefused,
 };
 
 /// What a run did, for front ends that report more than the Ui shows.
@@ -40,7 +45,8 @@ struct RunResult {
   RunOutcome outcome = RunOutcome::MissingArgument;
   std::string message;     // the text of the error box, if one was shown
   int32_t errorLine = -1;  // the combined-text line a declaration error names
-  std::string sourcePath;  // the argument without its surrounding spaces
+  std::string sourcePath;  // the argument, without its surrounding spaces where trimmed
+  std::string saveError;   // the system's reason when the output could not be written
   ImportHeader header;     // finished when the scan found declarations
   SourceMap sourceMap;     // where the lines of the combined text came from
 };
@@ -48,9 +54,11 @@ struct RunResult {
 /// What a front end may ask of a run beyond the desktop programs' behaviour.
 struct RunOptions {
   bool missingIncludesFail = false;  // an include that opens nowhere ends the run, unsaved
+  bool exactSourcePath = false;      // the argument is the path exactly, not trimmed nor cut
 };
 
-/// Scans the source named by `argument`, reports through `ui` and saves the import block.
+/// Scans the source named by `argument`, reports through `ui` and saves the import block. The
+/// desktop programs' argument loses its surrounding spaces and a double quote ends it.
 RunResult runGantrell(const std::string& argument, Ui* ui, const RunOptions& options = {});
 
 #endif  // GANTRELL_DRIVER_RUN_H_

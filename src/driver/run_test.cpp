@@ -102,4 +102,32 @@ TEST(Run, SaveOutcomes) {
   const RunResult replaced = runGantrell(dir.path() + "a.pb", &replace);
   EXPECT_EQ(RunOutcome::Saved, replaced.outcome);
   EXPECT_EQ(replaced.header.text, readFileBytes(existing));
+
+  // Every file read in the run is refused as the output, under any spelling that reaches it.
+  dir.write("main.pb", "IncludeFile \"sub/b.pbi\"\nProcedureDLL G()\n");
+  dir.write("sub/b.pbi", "x\n");
+  for (const char* target : {"main.pb", "sub/../main.pb", "sub/b.pbi"}) {
+    FakeUi refuse;
+    refuse.savePath = dir.path() + target;
+    EXPECT_EQ(RunOutcome::SourceRefused, runGantrell(dir.path() + "main.pb", &refuse).outcome);
+    EXPECT_EQ(std::vector<std::string>{"Error: Can't overwrite a source file."}, refuse.messages);
+  }
+  EXPECT_EQ("x\n", readFileBytes(dir.path() + "sub/b.pbi"));
+}
+
+TEST(Run, AnUntrimmedArgumentIsThePathExactly) {
+  ScratchDir dir;
+  dir.write("a.pb", "ProcedureDLL F()\n");
+  RunOptions exactPath;
+  exactPath.exactSourcePath = true;
+  FakeUi spaced;
+  EXPECT_EQ(RunOutcome::NothingToExport,
+            runGantrell(" " + dir.path() + "a.pb", &spaced, exactPath).outcome);
+  // Where the file system allows a double quote in a name, it is part of the path.
+  dir.write("a\"b.pb", "ProcedureDLL G()\n");
+  if (readFileBytes(dir.path() + "a\"b.pb") == "<missing>") return;
+  FakeUi exact;
+  const RunResult result = runGantrell(dir.path() + "a\"b.pb", &exact, exactPath);
+  EXPECT_EQ(RunOutcome::Cancelled, result.outcome);
+  EXPECT_EQ(0u, result.header.text.find("Import \"\"\r\n\tG.i ()"));
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <new>
 #include <vector>
 #include <unordered_map>
 
@@ -42,11 +43,18 @@ const char* const kKindNames[] = {"None",     "Other",        "Identifier", "Str
 
 // The four patterns compiled once and kept for the life of the process: compiling them for
 // every test would give the same answers at many times the cost.
+// Their texts are constants, so only a lack of memory can keep one from compiling.
 struct CompiledPatterns {
   Pattern* comment = compilePattern(kCommentPattern);
   Pattern* number = compilePattern(kNumberPattern);
   Pattern* string = compilePattern(kStringPattern);
   Pattern* identifier = compilePattern(kIdentifierPattern);
+  CompiledPatterns() {
+    if (comment != nullptr && number != nullptr && string != nullptr && identifier != nullptr)
+      return;
+    for (Pattern* pattern : {comment, number, string, identifier}) freePattern(pattern);
+    throw std::bad_alloc();
+  }
 };
 
 const CompiledPatterns& compiled() {

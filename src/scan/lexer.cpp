@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <memory>
 
 #include "scan/classifier.h"
 #include "text/pattern.h"
@@ -131,6 +132,8 @@ bool RawMatches::next(RawMatch* match) {
 int32_t lexText(const std::string& text, TokenSink sink, void* context) {
   Pattern* pattern = compilePattern(kTokenPattern);
   if (pattern == nullptr) return -1;
+  // The sink may throw (a token that can't be stored): the pattern goes all the same.
+  const std::unique_ptr<Pattern, void (*)(Pattern*)> release(pattern, freePattern);
   RawMatches matches(pattern, text);
   Lookahead raw(&matches);
   RawMatch match;
@@ -165,6 +168,5 @@ int32_t lexText(const std::string& text, TokenSink sink, void* context) {
     sink(current, kind, line, context);
     if (textEquals(current, "\n")) ++line;
   }
-  freePattern(pattern);
   return raw.count();
 }

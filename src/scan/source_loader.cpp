@@ -1,6 +1,7 @@
 #include "scan/source_loader.h"
 
 #include <algorithm>
+#include <new>
 #include <set>
 
 #include "scan/classifier.h"
@@ -68,7 +69,7 @@ class Loader {
 
   std::string run(const std::string& directory, const std::string& fileName) {
     open(directory, fileName, false);
-    while (!stack_.empty()) {
+    while (!stack_.empty() && !tooLarge_) {
       OpenSource& source = stack_.back();
       if (source.next == source.lines.size()) {
         const bool resume = source.resumeParent;
@@ -86,7 +87,7 @@ class Loader {
   bool open(const std::string& directory, const std::string& fileName, bool resumeParent) {
     const std::string path = directory + fileName;
     OpenSource source;
-    if (!readAllLines(path, &source.lines)) return false;
+    if (!readAllLines(path, &source.lines, limit_ - text_.size())) return false;
     included_.add(path);
     appendMarker(directory, fileName);
     source.directory = directory;
@@ -127,6 +128,11 @@ class Loader {
   // which is more than one when the piece holds line feeds of its own (a UTF-8 file can encode
   // one inside a line, and a path may hold one).
   int32_t appendLine(const std::string& piece) {
+    if (piece.size() >= limit_ - text_.size()) tooLarge_ = true;
+    if (tooLarge_) {
+      if (map_ != nullptr) map_->tooLarge = true;
+      return 1;
+    }
     text_ += piece;
     text_ += '\n';
     const int32_t taken = 1 + static_cast<int32_t>(std::count(piece.begin(), piece.end(), '\n'));
@@ -159,6 +165,8 @@ class Loader {
 
   SourceMap* map_;
   IncludeSearch search_;
+  const size_t limit_ = map_ != nullptr ? map_->textLimit : SourceMap().textLimit;
+  bool tooLarge_ = false;
   IncludedFiles included_;
   std::vector<OpenSource> stack_;
   std::string text_;
@@ -186,12 +194,23 @@ std::string loadSource(const std::string& directory, const std::string& fileName
 void collectToken(const std::string& text, int32_t kind, int32_t line, void* list) {
   if (kind == Comment) return;
   TokenList* tokens = static_cast<TokenList*>(list);
-  tokens->ops->add(tokens, text, static_cast<int16_t>(kind), line);
+  // A token that can't be stored would leave the scan short without a word: the run ends.
+  if (!tokens->ops->add(tokens, text, static_cast<int16_t>(kind), line)) throw std::bad_alloc();
 }
 
-TokenList* tokenizeFile(const std::string& path, SourceMap* map) {
+TokenList* tokenizeFile(const std::string& path, SourceMap* map, bool exact) {
   TokenList* list = newTokenList();
-  const std::string text = loadSource(folderPart(path), fileNamePart(path), map);
-  lexText(text, collectToken, list);
+  if (list == nullptr) throw std::bad_alloc();
+  const std::string folder = exact ? exactFolderPart(path) : folderPart(path);
+  const std::string text =
+      loadSource(folder, exact ? path.substr(folder.size()) : fileNamePart(path), map);
+  if (map != nullptr && map->tooLarge) return list;
+  try {
+    // The token pattern is a constant: only a lack of memory keeps it from compiling.
+    if (lexText(text, collectToken, list) < 0) throw std::bad_alloc();
+  } catch (...) {
+    list->ops->free(list);
+    throw;
+  }
   return list;
 }

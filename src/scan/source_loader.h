@@ -2,6 +2,7 @@
 #ifndef GANTRELL_SCAN_SOURCE_LOADER_H_
 #define GANTRELL_SCAN_SOURCE_LOADER_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,6 +25,8 @@ struct SourceOrigin {
 struct SourceMap {
   std::vector<SourceOrigin> origins;
   std::vector<MissingInclude> missingIncludes;
+  size_t textLimit = 2147483647;  // the most bytes the combined text may hold
+  bool tooLarge = false;          // loading stopped: the files would have passed textLimit
 
   /// Finds the file and file line of a combined-text line; false when it lies outside the text.
   bool locate(int32_t line, std::string* path, int32_t* fileLine) const;
@@ -37,6 +40,7 @@ std::string loadSource(const std::string& directory, const std::string& fileName
 void collectToken(const std::string& text, int32_t kind, int32_t line, void* list);
 
 /// Returns the token list of a source file and its includes (empty when it can't be read).
-TokenList* tokenizeFile(const std::string& path, SourceMap* map = nullptr);
+/// An `exact` path is taken as it stands; otherwise a double quote in it is a delimiter.
+TokenList* tokenizeFile(const std::string& path, SourceMap* map = nullptr, bool exact = false);
 
 #endif  // GANTRELL_SCAN_SOURCE_LOADER_H_

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <new>
+
 #include "scan/classifier.h"
 #include "test_support.h"
+#include "text/memory_budget.h"
 
 namespace {
 
@@ -149,4 +153,40 @@ TEST(SourceLoader, UnreadableAndEmptyFiles) {
   ASSERT_EQ(1, empty->ops->count(empty.get()));
   EXPECT_EQ(StatementEnd, empty->ops->getKind(empty.get(), 0));
   EXPECT_EQ(marker(scratch.path() + "empty.pb"), loadSource(scratch.path(), "empty.pb"));
+}
+
+TEST(SourceLoader, ACombinedTextPastItsLimitIsRefused) {
+  ScratchDir scratch;
+  scratch.write("b.pbi", "ProcedureDLL B()\n");
+  scratch.write("a.pb", "IncludeFile \"b.pbi\"\nProcedureDLL A()\n");
+  const size_t whole = loadSource(scratch.path(), "a.pb").size();
+  SourceMap fits;
+  fits.textLimit = whole;
+  std::unique_ptr<TokenList, ListDeleter> all(tokenizeFile(scratch.path() + "a.pb", &fits));
+  EXPECT_FALSE(fits.tooLarge);
+  EXPECT_LT(0, all->ops->count(all.get()));
+  SourceMap over;
+  over.textLimit = whole - 1;
+  std::unique_ptr<TokenList, ListDeleter> none(tokenizeFile(scratch.path() + "a.pb", &over));
+  EXPECT_TRUE(over.tooLarge);
+  EXPECT_EQ(0, none->ops->count(none.get()));
+}
+
+TEST(SourceLoader, RunningOutOfMemoryIsNeverSilent) {
+  ScratchDir scratch;
+  std::string many;
+  for (int i = 0; i < 20000; ++i) many += "x\n";
+  const std::string path = scratch.write("many.pb", many + "ProcedureDLL Late()\n");
+  struct LiftBudget {
+    ~LiftBudget() { setMemoryBudget(SIZE_MAX); }
+  } lift;
+  // No room for a new list; room for the list but not the token pattern; room for the list,
+  // the pattern and some tokens, but not 40,000 of them.
+  for (size_t budget : {size_t{0}, size_t{100}, size_t{200000}}) {
+    setMemoryBudget(budget);
+    EXPECT_THROW(tokenizeFile(path), std::bad_alloc) << budget;
+  }
+  setMemoryBudget(SIZE_MAX);
+  std::unique_ptr<TokenList, ListDeleter> all(tokenizeFile(path));
+  EXPECT_EQ(40006, all->ops->count(all.get()));
 }

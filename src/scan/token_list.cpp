@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "text/memory_budget.h"
+
 namespace {
 
 // Holders and character copies are carved from chunks that the list owns, so a token costs no
@@ -42,6 +44,7 @@ void* allocate(Chunk*& head, size_t bytes, size_t align) {
   // A large request gets a chunk of its own, kept behind the current one.
   const bool large = bytes > kChunkSize / 4;
   const size_t size = large ? bytes : kChunkSize;
+  if (!takeFromMemoryBudget(sizeof(Chunk) + size)) return nullptr;
   Chunk* chunk = static_cast<Chunk*>(std::malloc(sizeof(Chunk) + size));
   if (chunk == nullptr) return nullptr;
   chunk->used = bytes;
@@ -73,7 +76,9 @@ int add(TokenList* list, const std::string& text, int16_t kind, int32_t line) {
     if (grown > reserved) {
       const int32_t doubled = reserved > INT32_MAX / 2 ? INT32_MAX : reserved * 2;
       const int32_t room = doubled > grown ? doubled : grown;
-      void* block = std::realloc(list->entries, static_cast<size_t>(room) * sizeof(Token));
+      const size_t bytes = static_cast<size_t>(room) * sizeof(Token);
+      if (!takeFromMemoryBudget(bytes)) return 0;
+      void* block = std::realloc(list->entries, bytes);
       if (block == nullptr) return 0;
       list->entries = static_cast<Token*>(block);
       reserved = room;
@@ -143,6 +148,7 @@ const TokenListOps kOperations = {add, getText, getKind, getLine, setToken, coun
 }  // namespace
 
 TokenList* newTokenList() {
+  if (!takeFromMemoryBudget(sizeof(TokenListStorage))) return nullptr;
   TokenListStorage* storage =
       static_cast<TokenListStorage*>(std::calloc(1, sizeof(TokenListStorage)));
   if (storage == nullptr) return nullptr;

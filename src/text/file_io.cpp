@@ -20,6 +20,7 @@ struct File {
   size_t len = 0;  // bytes held in the buffer when reading
   bool writing = false;
   bool writeFailed = false;
+  std::string writeError;  // the reason of the first failed write
 };
 
 namespace {
@@ -86,7 +87,7 @@ std::vector<uint16_t> readUtf16LeLine(File* file) {
 
 bool flushBuffer(File* file) {
   if (file->pos > 0 && !file->writeFailed &&
-      !platformWrite(file->os, file->buffer, file->pos))
+      !platformWrite(file->os, file->buffer, file->pos, &file->writeError))
     file->writeFailed = true;
   file->pos = 0;
   return !file->writeFailed;
@@ -102,9 +103,22 @@ File* wrap(PlatformFile* os, bool writing) {
 
 }  // namespace
 
-File* openForReading(const std::string& path) { return wrap(platformOpenForReading(path), false); }
+File* openForReading(const std::string& path, std::string* err) {
+  // A line break would end the marker line that names the file in the combined text.
+  if (path.find_first_of("\r\n") != std::string::npos) {
+    if (err != nullptr) *err = "Line break in the file name";
+    return nullptr;
+  }
+  return wrap(platformOpenForReading(path, err), false);
+}
 
-File* createFile(const std::string& path) { return wrap(platformCreate(path), true); }
+File* createFile(const std::string& path, std::string* err) {
+  return wrap(platformCreate(path, err), true);
+}
+
+File* createReplacement(const std::string& path, std::string* err) {
+  return wrap(platformCreateReplacement(path, err), true);
+}
 
 TextFormat detectTextFormat(File* file) {
   const size_t got = ensureAvailable(file, 4);
@@ -156,19 +170,24 @@ bool writeText(File* file, const std::string& text) {
   return !file->writeFailed;
 }
 
-bool closeFile(File* file) {
+bool closeFile(File* file, std::string* err) {
   if (file == nullptr) return true;
   const bool flushed = !file->writing || flushBuffer(file);
-  const bool closed = platformClose(file->os);
+  if (!flushed && err != nullptr) *err = file->writeError;
+  const bool closed = platformClose(file->os, flushed, flushed ? err : nullptr);
   delete file;
   return flushed && closed;
 }
 
-bool readAllLines(const std::string& path, std::vector<std::string>* lines) {
+bool readAllLines(const std::string& path, std::vector<std::string>* lines, size_t budget) {
   File* file = openForReading(path);
   if (file == nullptr) return false;
   const TextFormat format = detectTextFormat(file);
-  while (!atEndOfFile(file)) lines->push_back(readLine(file, format));
+  size_t taken = 0;
+  while (taken <= budget && !atEndOfFile(file)) {
+    lines->push_back(readLine(file, format));
+    taken += lines->back().size() + 1;
+  }
   closeFile(file);
   return true;
 }

@@ -2,6 +2,7 @@
 #ifndef GANTRELL_TEXT_FILE_IO_H_
 #define GANTRELL_TEXT_FILE_IO_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,11 +19,17 @@ enum class TextFormat : int32_t {
 /// One open file with its 4096-byte buffer.
 struct File;
 
-/// Opens an existing file for reading, or returns null.
-File* openForReading(const std::string& path);
+/// Opens an existing file for reading without waiting, or returns null with the reason in
+/// `err`. A path holding a line break names no file that can be opened.
+File* openForReading(const std::string& path, std::string* err = nullptr);
 
-/// Creates (or empties) a file and opens it for writing, or returns null.
-File* createFile(const std::string& path);
+/// Creates (or empties) a file and opens it for writing only; null with the reason in `err`.
+File* createFile(const std::string& path, std::string* err = nullptr);
+
+/// Opens a new file that takes the place of the one at `path` when closeFile succeeds; until
+/// then, and after any failure, the old file stays as it was. A target that is no regular file
+/// (a device, a FIFO) is written directly. Null with the reason in `err`.
+File* createReplacement(const std::string& path, std::string* err = nullptr);
 
 /// Reads the byte-order mark of a freshly opened file and positions the file behind it.
 TextFormat detectTextFormat(File* file);
@@ -36,11 +43,14 @@ std::string readLine(File* file, TextFormat format);
 /// Writes the bytes of the text; false once any write has failed.
 bool writeText(File* file, const std::string& text);
 
-/// Flushes and closes the file (null is ignored); false when a write, flush or close failed.
-bool closeFile(File* file);
+/// Flushes and closes the file (null is ignored) and puts a replacement in place; false with
+/// the reason in `err` when a write, flush, sync, close or rename failed.
+bool closeFile(File* file, std::string* err = nullptr);
 
-/// Reads every line of the file at `path` into `lines` and closes it; false when it won't open.
-bool readAllLines(const std::string& path, std::vector<std::string>* lines);
+/// Reads every line of the file at `path` into `lines` and closes it, stopping early once the
+/// lines and a line feed after each take more than `budget` bytes; false when it won't open.
+bool readAllLines(const std::string& path, std::vector<std::string>* lines,
+                  size_t budget = SIZE_MAX);
 
 /// Identifies the file a path names (device and inode, or volume and file index).
 struct FileIdentity {

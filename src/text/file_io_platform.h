@@ -10,19 +10,26 @@
 /// An operating-system file handle.
 struct PlatformFile;
 
-/// Opens an existing file for reading only, or returns null.
-PlatformFile* platformOpenForReading(const std::string& path);
+/// Opens an existing file for reading only, without waiting; null with the reason in `err`.
+PlatformFile* platformOpenForReading(const std::string& path, std::string* err);
 
-/// Creates or empties a file for writing, or returns null.
-PlatformFile* platformCreate(const std::string& path);
+/// Creates or empties a file for writing only; null with the reason in `err`.
+PlatformFile* platformCreate(const std::string& path, std::string* err);
 
-/// Reads up to `size` bytes; returns the count, 0 at the end and on errors.
+/// Opens a temporary file beside the file `path` finally names, to be put in its place by
+/// platformClose; a target that is no regular file is opened for writing directly.
+PlatformFile* platformCreateReplacement(const std::string& path, std::string* err);
+
+/// Reads up to `size` bytes; returns the count, 0 at the end, on errors and when a read would
+/// have to wait.
 size_t platformRead(PlatformFile* file, unsigned char* buffer, size_t size);
 
-/// Writes all `size` bytes; false when the system refused any of them.
-bool platformWrite(PlatformFile* file, const unsigned char* buffer, size_t size);
+/// Writes all `size` bytes; false with the reason in `err` when the system refused any.
+bool platformWrite(PlatformFile* file, const unsigned char* buffer, size_t size,
+                   std::string* err);
 
-/// Closes the handle; false when the system reported a failure.
-bool platformClose(PlatformFile* file);
+/// Closes the handle. A replacement is synced and put in place when `keep` is true and removed
+/// otherwise. False with the reason in `err` when anything failed.
+bool platformClose(PlatformFile* file, bool keep, std::string* err);
 
 #endif  // GANTRELL_TEXT_FILE_IO_PLATFORM_H_

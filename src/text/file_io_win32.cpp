@@ -1,53 +1,157 @@
 #include <windows.h>
 
+#include <vector>
+
 #include "text/file_io_platform.h"
 
+// A replacement also knows its temporary file and the file it is to replace.
 struct PlatformFile {
   HANDLE handle;
+  bool pipe;              // reads never wait for a pipe's writer
+  std::string temporary;  // empty when the file is written in place
+  std::string target;
 };
 
 namespace {
 
-PlatformFile* wrap(HANDLE handle) {
-  return handle == INVALID_HANDLE_VALUE ? nullptr : new PlatformFile{handle};
+bool fail(std::string* err) {
+  const DWORD code = GetLastError();
+  if (err == nullptr) return false;
+  char* text = nullptr;
+  const DWORD length = FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string reason = length > 0 && text != nullptr ? std::string(text, length)
+                                                      : "Error " + std::to_string(code);
+  LocalFree(text);
+  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' ||
+                             reason.back() == ' ' || reason.back() == '.'))
+    reason.pop_back();
+  *err = reason;
+  return false;
+}
+
+PlatformFile* wrap(HANDLE handle, std::string* err) {
+  if (handle == INVALID_HANDLE_VALUE) {
+    fail(err);
+    return nullptr;
+  }
+  return new PlatformFile{handle, false, std::string(), std::string()};
+}
+
+std::wstring wide(const std::string& text) {
+  const int size = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  if (size <= 0) return std::wstring();
+  std::vector<wchar_t> buffer(static_cast<size_t>(size));
+  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, buffer.data(), size);
+  return std::wstring(buffer.data());
+}
+
+std::string folderOf(const std::string& path) {
+  const size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// Tells whether the path names something other than a file on a disk: a folder, a device, a
+// pipe. Those are written in place.
+bool namesNoRegularFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+    return true;
+  HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  const bool disk = GetFileType(handle) == FILE_TYPE_DISK;
+  CloseHandle(handle);
+  return !disk;
 }
 
 }  // namespace
 
-PlatformFile* platformOpenForReading(const std::string& path) {
-  return wrap(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
+PlatformFile* platformOpenForReading(const std::string& path, std::string* err) {
+  PlatformFile* file = wrap(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
+                            err);
+  if (file == nullptr) return nullptr;
+  const DWORD type = GetFileType(file->handle);
+  // A console or another device never ends: it is no source file.
+  if (type == FILE_TYPE_CHAR) {
+    platformClose(file, false, nullptr);
+    if (err != nullptr) *err = "Is a device";
+    return nullptr;
+  }
+  file->pipe = type == FILE_TYPE_PIPE;
+  return file;
 }
 
-PlatformFile* platformCreate(const std::string& path) {
-  HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+PlatformFile* platformCreate(const std::string& path, std::string* err) {
+  HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE)
     handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, TRUNCATE_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
-  return wrap(handle);
+  return wrap(handle, err);
+}
+
+PlatformFile* platformCreateReplacement(const std::string& path, std::string* err) {
+  if (namesNoRegularFile(path)) return platformCreate(path, err);
+  const std::string folder = folderOf(path);
+  char temporary[MAX_PATH + 1] = {};
+  if (GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "gan", 0, temporary) == 0) {
+    fail(err);
+    return nullptr;
+  }
+  PlatformFile* file = wrap(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr),
+                            err);
+  if (file == nullptr) {
+    DeleteFileA(temporary);
+    return nullptr;
+  }
+  file->temporary = temporary;
+  file->target = path;
+  return file;
 }
 
 size_t platformRead(PlatformFile* file, unsigned char* buffer, size_t size) {
+  // A pipe with nothing waiting in it would block the read: that counts as its end.
+  DWORD waiting = 0;
+  if (file->pipe &&
+      (!PeekNamedPipe(file->handle, nullptr, 0, nullptr, &waiting, nullptr) || waiting == 0))
+    return 0;
   DWORD got = 0;
   if (!ReadFile(file->handle, buffer, static_cast<DWORD>(size), &got, nullptr)) return 0;
   return got;
 }
 
-bool platformWrite(PlatformFile* file, const unsigned char* buffer, size_t size) {
+bool platformWrite(PlatformFile* file, const unsigned char* buffer, size_t size,
+                   std::string* err) {
   while (size > 0) {
     DWORD written = 0;
-    if (!WriteFile(file->handle, buffer, static_cast<DWORD>(size), &written, nullptr) ||
-        written == 0)
-      return false;
+    if (!WriteFile(file->handle, buffer, static_cast<DWORD>(size), &written, nullptr))
+      return fail(err);
+    if (written == 0) {
+      SetLastError(ERROR_WRITE_FAULT);
+      return fail(err);
+    }
     buffer += written;
     size -= written;
   }
   return true;
 }
 
-bool platformClose(PlatformFile* file) {
-  const bool ok = CloseHandle(file->handle) != 0;
+bool platformClose(PlatformFile* file, bool keep, std::string* err) {
+  const bool replacing = !file->temporary.empty();
+  bool ok = true;
+  if (replacing && keep && !FlushFileBuffers(file->handle)) ok = fail(err);
+  if (!CloseHandle(file->handle) && ok) ok = fail(err);
+  if (replacing) {
+    if (keep && ok &&
+        !MoveFileExW(wide(file->temporary).c_str(), wide(file->target).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      ok = fail(err);
+    if (!(keep && ok)) DeleteFileA(file->temporary.c_str());
+  }
   delete file;
   return ok;
 }

@@ -78,3 +78,45 @@ TEST(FileIoWin32, Utf16LinesGoThroughTheAnsiCodePage) {
   EXPECT_TRUE(atEndOfFile(file));
   closeFile(file);
 }
+
+TEST(FileIoWin32, AReplacementTakesThePlaceOfTheOldFileWhenClosed) {
+  ScratchDir dir;
+  const std::string path = dir.write("out.pbi", "old");
+  File* file = createReplacement(path);
+  ASSERT_NE(nullptr, file);
+  writeText(file, "new");
+  EXPECT_EQ("old", readFileBytes(path));
+  EXPECT_TRUE(closeFile(file));
+  EXPECT_EQ("new", readFileBytes(path));
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((dir.path() + "*").c_str(), &found);
+  ASSERT_NE(INVALID_HANDLE_VALUE, search);
+  int files = 0;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) ++files;
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  EXPECT_EQ(1, files);  // no temporary file is left
+  // A device is written in place.
+  File* device = createReplacement("NUL");
+  ASSERT_NE(nullptr, device);
+  writeText(device, "gone");
+  EXPECT_TRUE(closeFile(device));
+}
+
+TEST(FileIoWin32, APipeEndsWhereAReadWouldWait) {
+  const char name[] = "\\\\.\\pipe\\gantrell-file-io-test";
+  HANDLE server = CreateNamedPipeA(name, PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1,
+                                   4096, 4096, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, server);
+  File* file = openForReading(name);
+  ASSERT_NE(nullptr, file);
+  DWORD written = 0;
+  ASSERT_TRUE(WriteFile(server, "a\nb", 3, &written, nullptr));
+  // The writer stays and sends nothing more: what is there is read, then the file ends.
+  EXPECT_EQ("a", readLine(file, TextFormat::PlainBytes));
+  EXPECT_EQ("b", readLine(file, TextFormat::PlainBytes));
+  EXPECT_TRUE(atEndOfFile(file));
+  closeFile(file);
+  CloseHandle(server);
+}

@@ -32,3 +32,7 @@ std::string fileNamePart(const std::string& path) {
   const size_t quote = path.find('"', start);
   return path.substr(start, quote == std::string::npos ? std::string::npos : quote - start);
 }
+
+std::string exactFolderPart(const std::string& path) {
+  return path.substr(0, nameStart(path, 0, path.size()));
+}

@@ -13,6 +13,10 @@ extern const bool kFolderPartStopsAtBar;
 /// Returns the path up to and including its last folder separator, or "" when it has none.
 std::string folderPart(const std::string& path);
 
+/// Returns the path up to and including its last folder separator, every character taken as
+/// it stands (no double quote is skipped or ends it).
+std::string exactFolderPart(const std::string& path);
+
 /// Returns what follows the path's last folder separator, cut before a following double quote.
 std::string fileNamePart(const std::string& path);
 

@@ -3,13 +3,27 @@
 
 #include <pcre.h>
 
+#include <cstdlib>
+
+#include "text/memory_budget.h"
+
 struct Pattern {
   pcre* code;
   pcre_extra* study;  // the compiled code's study data (native code where PCRE has a JIT), or null
   pcre_jit_stack* stack;  // the native code's stack, or null when there is no native code
 };
 
+namespace {
+
+// PCRE's allocations for compiled code count against the memory budget.
+void* budgetedAllocation(size_t bytes) {
+  return takeFromMemoryBudget(bytes) ? std::malloc(bytes) : nullptr;
+}
+
+}  // namespace
+
 Pattern* backendCompile(const char* patternText) {
+  pcre_malloc = budgetedAllocation;
   const char* error = nullptr;
   int errorOffset = 0;
   pcre* code = pcre_compile(patternText, 0, &error, &errorOffset, nullptr);

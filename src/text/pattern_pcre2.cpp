@@ -4,6 +4,10 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
+#include <cstdlib>
+
+#include "text/memory_budget.h"
+
 struct Pattern {
   pcre2_code* code;
   pcre2_match_data* match;  // room for the whole match only; a result of 0 still matched
@@ -11,11 +15,28 @@ struct Pattern {
   pcre2_jit_stack* stack;  // the native code's stack, or null when there is no native code
 };
 
+namespace {
+
+// PCRE2's allocations for compiled code count against the memory budget.
+void* budgetedAllocation(PCRE2_SIZE bytes, void*) {
+  return takeFromMemoryBudget(bytes) ? std::malloc(bytes) : nullptr;
+}
+
+void release(void* block, void*) { std::free(block); }
+
+}  // namespace
+
 Pattern* backendCompile(const char* patternText) {
+  pcre2_general_context* memory = pcre2_general_context_create(budgetedAllocation, release, nullptr);
+  pcre2_compile_context* settings = pcre2_compile_context_create(memory);
   int error = 0;
   PCRE2_SIZE errorOffset = 0;
-  pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(patternText),
-                                   PCRE2_ZERO_TERMINATED, 0, &error, &errorOffset, nullptr);
+  pcre2_code* code =
+      settings == nullptr ? nullptr
+                          : pcre2_compile(reinterpret_cast<PCRE2_SPTR>(patternText),
+                                          PCRE2_ZERO_TERMINATED, 0, &error, &errorOffset, settings);
+  pcre2_compile_context_free(settings);
+  pcre2_general_context_free(memory);
   if (code == nullptr) return nullptr;
   pcre2_match_context* context = nullptr;
   pcre2_jit_stack* stack = nullptr;

@@ -70,8 +70,8 @@ results=()
 mkdir -p in out
 
 # Sources that hold nothing to scan.
-expect "missing file" 1 "$nothing
-  in/missing.pb could not be read" - -- "$cli" in/missing.pb
+expect "missing file" 1 "gantrell: can't open source file \"in/missing.pb\": No such file or directory" \
+  - -- "$cli" in/missing.pb
 mkdir in/folder
 expect "a directory" 1 "$nothing" - -- "$cli" in/folder
 : > in/empty.pb
@@ -130,14 +130,74 @@ expect "an include naming a directory" 0 "" want.pbi -- "$cli" in/include_dir.pb
 
 # Outputs that can't be made.
 printf 'ProcedureDLL A()\n' > in/one.pb
-expect "output into a missing folder" 1 "gantrell: Can't create file." - -- \
+expect "output into a missing folder" 1 "gantrell: Can't create file.
+  out/missing/dir/a.pbi: No such file or directory" - -- \
   "$cli" -o out/missing/dir/a.pbi in/one.pb
 [[ ! -e out/missing ]] && pass || fail "the missing output folder was made"
 mkdir out/folder
 printf 'keep\n' > out/folder/kept.txt
-expect "output onto a directory" 1 "gantrell: Can't create file." - -- \
+expect "output onto a directory" 1 "gantrell: Can't create file.
+  out/folder: Is a directory" - -- \
   "$cli" -o out/folder in/one.pb
-expect "output to /dev/full" 1 "gantrell: Can't write file." - -- "$cli" -o /dev/full in/one.pb
+expect "output to /dev/full" 1 "gantrell: Can't write file.
+  /dev/full: No space left on device" - -- "$cli" -o /dev/full in/one.pb
+expect "output onto the source" 1 "gantrell: Can't overwrite a source file." - -- \
+  "$cli" -o in/one.pb in/one.pb
+ln -s ../in/one.pb out/link.pb
+expect "output onto a link to the source" 1 "gantrell: Can't overwrite a source file." - -- \
+  "$cli" -o out/link.pb in/one.pb
+
+# Pipes: nothing waits for a writer that never comes, or for the program's own output.
+mkdir fifos
+mkfifo fifos/lone.pb
+expect "a FIFO without a writer as source" 1 "$nothing" - -- "$cli" fifos/lone.pb
+printf 'IncludeFile "../fifos/lone.pb"\nIncludeFile "/dev/stdout"\nProcedureDLL F()\n' > in/fifos.pb
+header 'F.i ()' > want.pbi
+expect "a FIFO and the output pipe as includes" 0 "" want.pbi -- \
+  bash -c '"$0" "$1" | cat' "$cli" in/fifos.pb
+# From standard input the FIFO's relative name is looked for beside /dev/stdin, and warned of.
+expect "the main source from standard input" 0 \
+  "gantrell: warning: can't open include file \"../fifos/lone.pb\""$'\n'"  at /dev/stdin:1" \
+  want.pbi -- bash -c '"$0" /dev/stdin < "$1"' "$cli" in/fifos.pb
+mkfifo fifos/out
+expect "output onto a FIFO with a reader" 0 "" want.pbi -- \
+  bash -c 'cat fifos/out & "$0" -o fifos/out "$1" && wait' "$cli" in/fifos.pb
+header 'A.i ()' > want.pbi
+expect "output to /dev/stdout" 0 "" want.pbi -- "$cli" -o /dev/stdout in/one.pb
+
+# A line break in a folder's name would end the marker line that names the file.
+ghost=$'in/x\nProcedureDLL Ghost()'
+mkdir "$ghost"
+printf 'ProcedureDLL Real()\n' > "$ghost/a.pb"
+expect "a line feed in the source's path" 1 \
+  "gantrell: can't open source file \"$ghost/a.pb\": Line break in the file name" - -- \
+  "$cli" "$ghost/a.pb"
+
+# Replacing an output: all or nothing, whatever else writes the same file at the same time.
+header 'A.i ()' > out/old.pbi
+cp out/old.pbi want.pbi
+if mkdir small && mount -t tmpfs -o size=64k tmpfs small 2>/dev/null; then
+  cp want.pbi small/h.pbi
+  head -c 1M /dev/zero > small/filler 2>/dev/null
+  printf 'ProcedureDLL.l Longer(a.l, b.l, c.l)\n' > in/longer.pb
+  expect "output onto a full file system" 1 "gantrell: Can't write file.
+  small/h.pbi: No space left on device" - -- "$cli" -o small/h.pbi in/longer.pb
+  cmp -s small/h.pbi want.pbi && [[ -z $(find small -name '.gantrell-*') ]] && pass ||
+    fail "a full file system lost the old header or kept the temporary file"
+  umount small
+else
+  echo "no tmpfs could be mounted: the full file system case is skipped" >&2
+fi
+rmdir small 2>/dev/null
+for i in $(seq 40); do printf 'ProcedureDLL.l Proc%d(a.l)\n' "$i"; done > in/many.pb
+"$cli" in/many.pb > many.pbi
+"$cli" in/one.pb > one.pbi
+torn=0
+for i in $(seq 20); do
+  "$cli" -o race.pbi in/many.pb & "$cli" -o race.pbi in/one.pb & wait
+  cmp -s race.pbi many.pbi || cmp -s race.pbi one.pbi || torn=1
+done
+((torn == 0)) && pass || fail "two runs writing one file left a mix"
 
 {
   echo "bad-input outcomes (case|exit status|time):"

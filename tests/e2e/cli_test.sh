@@ -37,8 +37,6 @@ expect "tree to stdout" 0 want.pbi warn.err -- "$cli" tree/main.pb
 expect "tree with -o" 0 /dev/null warn.err -- "$cli" -o out.pbi tree/main.pb
 cmp -s out.pbi want.pbi && pass || fail "-o wrote other bytes than stdout"
 printf 'old content, longer than the new one %.0s' {1..200} > existing.pbi
-expect "-o replaces a file" 0 /dev/null warn.err -- "$cli" -o existing.pbi "  tree/main.pb  "
-cmp -s existing.pbi want.pbi && pass || fail "-o did not replace the existing file exactly"
 
 # The combined text of a file and its include, seen through --tokens: markers are comments,
 # their line feeds count.
@@ -55,13 +53,25 @@ printf '\n\n\n\nProcedureDLL.l Add(*a, b.l)\n' > five.pb
 } > want.tokens
 expect "tokens of a declaration" 0 want.tokens /dev/null -- "$cli" --tokens five.pb
 
+# -o replaces a file whole, keeping its mode; through a link it replaces the link's target.
+printf 'old content, longer than the new one %.0s' {1..200} > existing.pbi
+chmod 640 existing.pbi
+expect "-o replaces a file" 0 /dev/null warn.err -- "$cli" -o existing.pbi tree/main.pb
+cmp -s existing.pbi want.pbi && pass || fail "-o did not replace the existing file exactly"
+[[ $(stat -c %a existing.pbi) == 640 ]] && pass || fail "the replaced file lost its mode"
+ln -s existing.pbi link.pbi
+expect "-o through a link" 0 /dev/null /dev/null -- "$cli" -o link.pbi five.pb 2>/dev/null
+[[ -L link.pbi ]] && ! cmp -s existing.pbi want.pbi && pass ||
+  fail "-o through a link did not replace the link's target"
+[[ -z $(find . -maxdepth 1 -name '.gantrell-*') ]] && pass || fail "a temporary file was left"
+
 printf 'x = "a\\b\tc\xE9\x01" : y = '"'"'A'"'"'\n' > escapes.pb
 printf '1\tStatementEnd\t\\n\n2\tIdentifier\tx\n2\tOperator\t=\n2\tString\t"a\\\\b\\tc\\xe9\\x01"\n2\tIdentifier\ty\n2\tOperator\t=\n2\tNumber\t'"'"'A'"'"'\n2\tStatementEnd\t\\n\n' > want.tokens
 expect "tokens are escaped" 0 want.tokens /dev/null -- "$cli" --tokens escapes.pb
 
 expect "tokens into a file" 0 /dev/null /dev/null -- "$cli" --tokens -o tokens.txt escapes.pb
 cmp -s tokens.txt want.tokens && pass || fail "--tokens -o wrote other bytes"
-printf 'gantrell: no/such.pb could not be read\n' > want.err
+printf 'gantrell: can'"'"'t open source file "no/such.pb": No such file or directory\n' > want.err
 expect "tokens of a missing source" 1 /dev/null want.err -- "$cli" --tokens no/such.pb
 
 # Errors: the box's text on the first line, then where the fault lies.
@@ -78,10 +88,14 @@ printf 'gantrell: Nothing to export.\n' > want.err
 expect "nothing to export" 1 /dev/null want.err -- "$cli" none.pb
 : > empty.pb
 expect "empty file" 1 /dev/null want.err -- "$cli" empty.pb
-printf 'gantrell: Nothing to export.\n  no/such.pb could not be read\n' > want.err
+printf 'gantrell: can'"'"'t open source file "no/such.pb": No such file or directory\n' > want.err
 expect "missing source" 1 /dev/null want.err -- "$cli" no/such.pb
-printf 'gantrell: Nothing to export.\n  /dev/zero could not be read\n' > want.err
+printf 'gantrell: can'"'"'t open source file "/dev/zero": Is a device\n' > want.err
 expect "a device as source" 1 /dev/null want.err -- "$cli" /dev/zero
+chmod 000 empty.pb
+printf 'gantrell: can'"'"'t open source file "empty.pb": Permission denied\n' > want.err
+((EUID == 0)) || expect "an unreadable source" 1 /dev/null want.err -- "$cli" empty.pb
+chmod 644 empty.pb
 printf 'IncludeFile "/dev/urandom"\nProcedureDLL R()\n' > device.pb
 header 'R.i ()' > want.pbi
 printf 'gantrell: warning: can'"'"'t open include file "/dev/urandom"\n  at device.pb:1\n' > want.err
@@ -91,18 +105,40 @@ cat warn.err - > want.err <<<"gantrell: Some include files can't be opened."
 expect "--strict with a missing include" 1 /dev/null want.err -- "$cli" --strict -o strict.pbi tree/main.pb
 [[ ! -e strict.pbi ]] && pass || fail "--strict wrote the block despite a warning"
 expect "--strict tokens" 1 /dev/null want.err -- "$cli" --strict --tokens tree/main.pb
-cat warn.err - > want.err <<<"gantrell: Can't create file."
+# Output failures: the message, then the file and the system's reason (after the tree's warning).
+{ cat warn.err; printf "gantrell: Can't create file.\n  no/such/out.pbi: No such file or directory\n"; } > want.err
 expect "output in a missing folder" 1 /dev/null want.err -- "$cli" -o no/such/out.pbi tree/main.pb
+{ cat warn.err; printf "gantrell: Can't create file.\n  dir: Is a directory\n"; } > want.err
 expect "output onto a folder" 1 /dev/null want.err -- "$cli" -o dir tree/main.pb
 [[ -f dir/b.pbi && ! -e no ]] && pass || fail "a failed output touched other files"
-cat warn.err - > want.err <<<"gantrell: Can't write file."
+{ cat warn.err; printf "gantrell: Can't write file.\n  /dev/full: No space left on device\n"; } > want.err
 expect "output to a full device" 1 /dev/null want.err -- "$cli" -o /dev/full tree/main.pb
+{ cat warn.err; printf "gantrell: Can't write file.\n  standard output: No space left on device\n"; } > want.err
 expect "stdout on a full device" 1 - want.err -- sh -c '"$0" tree/main.pb > /dev/full' "$cli"
+header 'Scale.d (v.d, *f.Double)' 'Greet.i (name.s="Hi, you")' 'W.i ()' 'Add.l (a.l, b.l)' > want.pbi
+expect "output to /dev/stdout" 0 want.pbi warn.err -- "$cli" -o /dev/stdout tree/main.pb
+
+# A file read in the run is never overwritten, under any name that reaches it.
+cp tree/main.pb keep.pb
+{ cat warn.err; printf "gantrell: Can't overwrite a source file.\n"; } > want.err
+for target in tree/main.pb ./tree/../tree/main.pb tree/common.pbi; do
+  expect "-o onto the source file $target" 1 /dev/null want.err -- "$cli" -o "$target" tree/main.pb
+done
+printf "gantrell: Can't overwrite a source file.\n" > want.err
+expect "--tokens -o onto the source" 1 /dev/null want.err -- "$cli" --tokens -o five.pb five.pb
+cmp -s keep.pb tree/main.pb && pass || fail "a source file was changed"
 
 # The command line.
 expect "no source" 2 /dev/null - -- "$cli"
 grep -q "no SOURCE" actual.err && pass || fail "no usage text for a missing SOURCE"
 expect "blank source" 2 /dev/null - -- "$cli" "   "
+# The source path is taken exactly as given: no trimming, no cut at a double quote.
+printf 'gantrell: can'"'"'t open source file " five.pb": No such file or directory\n' > want.err
+expect "a source with a leading space" 1 /dev/null want.err -- "$cli" " five.pb"
+printf 'ProcedureDLL Q()\n' > 'ab"cd.pb'
+printf 'ProcedureDLL Wrong()\n' > ab
+header 'Q.i ()' > want.pbi
+expect "a source with a double quote" 0 want.pbi /dev/null -- "$cli" 'ab"cd.pb'
 expect "unknown option" 2 /dev/null - -- "$cli" --frobnicate x.pb
 expect "two sources" 2 /dev/null - -- "$cli" a.pb b.pb
 expect "-o without a file" 2 /dev/null - -- "$cli" -o

@@ -2,18 +2,21 @@
 
 #include <gtk/gtk.h>
 
-#include "text/utf8_decode.h"
 #include "ui/gtk/filter_list.h"
 #include "ui/gtk/toolkit_text.h"
 
 namespace {
 
+// The path is the file system's own bytes, as GLib's file name calls take them; only the name
+// proposed in the name field is shown, so only that one is converted.
 void placeAt(GtkFileChooser* chooser, const std::string& path) {
   if (path.empty()) return;
   if (path.back() == '/') {
     gtk_file_chooser_set_current_folder(chooser, path.c_str());
   } else if (!gtk_file_chooser_select_filename(chooser, path.c_str())) {
-    gtk_file_chooser_set_current_name(chooser, path.c_str());
+    gchar* shown = g_filename_display_name(path.c_str());
+    gtk_file_chooser_set_current_name(chooser, shown);
+    g_free(shown);
   }
 }
 
@@ -38,7 +41,9 @@ std::string runSaveDialog(const std::string& title, const std::string& defaultPa
   if (dialog == nullptr) return std::string();
   gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
   GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
-  placeAt(chooser, toToolkitText(defaultPath.c_str()));
+  // Replacing an existing file needs a yes; declining returns to the dialog.
+  gtk_file_chooser_set_do_overwrite_confirmation(chooser, TRUE);
+  placeAt(chooser, defaultPath);
   addFilters(chooser, toToolkitText(patternList.c_str()), patternIndex);
 
   std::string chosen;
@@ -48,5 +53,5 @@ std::string runSaveDialog(const std::string& title, const std::string& defaultPa
     g_slist_free_full(names, g_free);
   }
   gtk_widget_destroy(dialog);
-  return decodeUtf8ToBytes(chosen);
+  return chosen;
 }

@@ -15,8 +15,11 @@ namespace {
 constexpr DWORD kRecordSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
 static_assert(kRecordSize == 76, "OPENFILENAME of 76 bytes");
 
-constexpr DWORD kSaveFlags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-static_assert(kSaveFlags == 0x8080C, "explorer dialog, existing path, no read-only box, same folder");
+// Replacing an existing file needs a yes in the system's question; a no returns to the dialog.
+constexpr DWORD kSaveFlags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
+                             OFN_NOCHANGEDIR | OFN_OVERWRITEPROMPT;
+static_assert(kSaveFlags == 0x8080E,
+              "explorer dialog, existing path, no read-only box, same folder, overwrite question");
 
 bool acceptableFileName(const std::string& name) {
   if (name.empty()) return false;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The save dialog after a scan with declarations: a typed path gets exactly the bytes that
-# gantrell-cli writes, Cancel writes nothing, an existing file is replaced; status 0 each time.
+# gantrell-cli writes, Cancel writes nothing, an existing file is replaced after a yes; status 0
+# each time.
 source "$(dirname "$0")/lib.sh"
 
 mkdir -p "$work/src" "$work/out"
@@ -16,6 +17,8 @@ save_as() {
   has_window "$BANNER" || fail "the progress window is gone while the save dialog is shown"
   type_into "$dialog" "$1"
   press "$dialog" Return
+  # An existing file is replaced only after a yes to the toolkit's question.
+  if [[ -e $1 ]]; then press "$(wait_for_window "")" Return; fi
   wait_for_exit
   (($(line_of "^map	Error") == 0)) || fail "an error box after saving to $1"
 }

@@ -12,6 +12,8 @@ answer_and_expect() {
   dialog=$(wait_for_window "$save_title")
   type_into "$dialog" "$1"
   press "$dialog" Return
+  # An existing target is replaced only after a yes to the toolkit's question.
+  if [[ -e $1 ]]; then press "$(wait_for_window "")" Return; fi
   wait_for_window Error >/dev/null
   has_window "$BANNER" && fail "the progress window is still open under the error box"
   (($(line_of "^unmap	$BANNER") < $(line_of "^map	Error"))) ||

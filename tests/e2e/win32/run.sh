@@ -26,6 +26,7 @@ run missing_argument "$exe"
 run nothing_to_export "$exe"
 run save_header "$exe" "$cli" "$example"
 run real_sources "$exe"
+run overwrite "$exe" "$cli" "$example"
 run close_request "$exe"
 # Wine's own helper processes of this prefix would outlive the display otherwise.
 wineserver -k 2>/dev/null || true
