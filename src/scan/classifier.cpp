@@ -124,17 +124,23 @@ bool matchesPattern(const std::string& text, const char* patternText) {
 bool isKeyword(const std::string& text) { return isKeyword(text.data(), text.size()); }
 
 bool isKeyword(const char* text, size_t length) {
-  // The table's words by their length, so that a text is held against a handful of them.
+  // The table's words by their length and first letter, so that a text is held against at most
+  // a few of them.
   constexpr size_t kLongest = 16;
-  static const std::array<std::vector<const char*>, kLongest> byLength = [] {
-    std::array<std::vector<const char*>, kLongest> words;
-    for (int32_t i = 0; i < kKeywordTable.count; ++i)
-      words[std::strlen(kKeywordTable.words[i])].push_back(kKeywordTable.words[i]);
+  using Shelf = std::array<std::array<std::vector<const char*>, 26>, kLongest>;
+  static const Shelf shelves = [] {
+    Shelf words;
+    for (int32_t i = 0; i < kKeywordTable.count; ++i) {
+      const char* word = kKeywordTable.words[i];
+      words[std::strlen(word)][word[0] - 'a'].push_back(word);
+    }
     return words;
   }();
-  if (length >= kLongest) return false;
-  for (const char* word : byLength[length]) {
-    size_t i = 0;
+  if (length == 0 || length >= kLongest) return false;
+  const unsigned char first = lowerCaseByte(static_cast<unsigned char>(text[0]));
+  if (first < 'a' || first > 'z') return false;
+  for (const char* word : shelves[length][first - 'a']) {
+    size_t i = 1;
     while (i < length && lowerCaseByte(static_cast<unsigned char>(text[i])) ==
                              static_cast<unsigned char>(word[i]))
       ++i;
