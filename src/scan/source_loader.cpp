@@ -10,6 +10,7 @@
 #include "text/code_page.h"
 #include "text/file_io.h"
 #include "text/path.h"
+#include "text/pattern.h"
 #include "text/text_ops.h"
 
 const char kFileMarker[] = ";{PB+}:";
@@ -83,6 +84,10 @@ class Loader {
       const int32_t fileLine = static_cast<int32_t>(++source.next);
       processLine(source.lines[fileLine - 1], fileLine);
     }
+    // The token pattern's library may read ahead of the text's end: those bytes get a value.
+    const size_t size = text_.size();
+    text_.append(kPatternReadAhead, '\0');
+    text_.resize(size);
     return std::move(text_);
   }
 

@@ -41,9 +41,13 @@ Pattern* compilePattern(const char* patternText) {
 
 bool patternMatches(const Pattern* pattern, const char* text) {
   if (live(pattern) == nullptr || text == nullptr) return false;
+  // The texts tested are short: a copy with a tail of zero bytes costs little.
+  const size_t length = std::strlen(text);
+  std::string subject(text, length);
+  subject.append(kPatternReadAhead, '\0');
   size_t start = 0;
   size_t end = 0;
-  return backendSearch(pattern, text, std::strlen(text), &start, &end);
+  return backendSearch(pattern, subject.data(), length, &start, &end);
 }
 
 bool findMatch(const Pattern* pattern, const char* subject, size_t length, size_t* start,

@@ -2,8 +2,13 @@
 #ifndef GANTRELL_TEXT_PATTERN_H_
 #define GANTRELL_TEXT_PATTERN_H_
 
+#include <cstddef>
 #include <string>
 #include <vector>
+
+/// How many bytes after a subject's end the library's native code may read, in blocks, without
+/// using them; where they hold a value, memory checkers see no read of undefined bytes.
+constexpr size_t kPatternReadAhead = 64;
 
 /// A compiled regular expression; null stands for a pattern that did not compile.
 struct Pattern;
