@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <deque>
 #include <new>
 #include <vector>
 #include <unordered_map>
@@ -92,7 +93,7 @@ const char* tokenKindName(int32_t kind) {
   return kKindNames[kind];
 }
 
-TokenKind classifyToken(const std::string& text) {
+TokenKind classifyToken(std::string_view text) {
   // Most token texts recur (names, brackets, line ends), so each distinct text is classified
   // once: every single byte up front, longer texts as they come. Long texts (strings, comments)
   // are rarely repeated and are not kept.
@@ -105,12 +106,14 @@ TokenKind classifyToken(const std::string& text) {
   if (text.size() == 1) return singleBytes[static_cast<unsigned char>(text[0])];
   constexpr size_t kLongestCached = 32;
   constexpr size_t kMostCached = 1 << 16;
-  if (text.size() > kLongestCached) return classifyUncached(text);
-  static std::unordered_map<std::string, TokenKind> cache(1 << 12);
+  if (text.size() > kLongestCached) return classifyUncached(std::string(text));
+  // The cache's keys point into texts it keeps itself.
+  static std::deque<std::string> texts;
+  static std::unordered_map<std::string_view, TokenKind> cache(1 << 12);
   const auto found = cache.find(text);
   if (found != cache.end()) return found->second;
-  const TokenKind kind = classifyUncached(text);
-  if (cache.size() < kMostCached) cache.emplace(text, kind);
+  const TokenKind kind = classifyUncached(std::string(text));
+  if (cache.size() < kMostCached) cache.emplace(texts.emplace_back(text), kind);
   return kind;
 }
 

@@ -81,7 +81,7 @@ bool is(const RawMatch& match, char c) { return match.length == 1 && match.text[
 // The kind of a raw match: read off its bytes where they tell, else from the classifier.
 int32_t kindOf(const RawMatch& match) {
   if (match.kind != None) return match.kind;
-  return classifyToken(std::string(match.text, match.length));
+  return classifyToken(std::string_view(match.text, match.length));
 }
 
 }  // namespace
@@ -137,36 +137,38 @@ int32_t lexText(const std::string& text, TokenSink sink, void* context) {
   RawMatches matches(pattern, text);
   Lookahead raw(&matches);
   RawMatch match;
-  std::string current;
+  std::string joined;  // the text of a token that is not one raw match as it stands
   int32_t line = 1;
   int32_t kind = None;
   while (raw.next(&match)) {
     const int32_t previousKind = kind;
-    current.assign(match.text, match.length);
-    kind = match.kind != None ? match.kind : classifyToken(current);
-    if (kind == Keyword) current = lowerCase(current);
+    std::string_view token(match.text, match.length);
+    kind = kindOf(match);
+    if (kind == Keyword) token = joined = lowerCase(std::string(token));
     if (is(match, '*') && mayStartPointer(previousKind)) {
       const RawMatch* following = raw.peek();
       if (following != nullptr && kindOf(*following) == Identifier) {
         raw.next(&match);
-        current = "*";
-        current.append(match.text, match.length);
+        joined = "*";
+        token = joined.append(match.text, match.length);
         kind = Identifier;
       }
     }
     if (is(match, '\'')) {
       // A character literal runs to the next quote; without one it ends with its line, whose
       // line feed stays a token of its own.
+      joined = "'";
       for (const RawMatch* following = raw.peek(); following != nullptr && !is(*following, '\n');
            following = raw.peek()) {
         raw.next(&match);
-        current.append(match.text, match.length);
+        joined.append(match.text, match.length);
         if (is(match, '\'')) break;
       }
+      token = joined;
       kind = Number;
     }
-    sink(current, kind, line, context);
-    if (textEquals(current, "\n")) ++line;
+    sink(token, kind, line, context);
+    if (token == "\n") ++line;
   }
   return raw.count();
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 struct Pattern;
 
@@ -12,7 +13,7 @@ struct Pattern;
 extern const char kTokenPattern[];
 
 /// Receives each token: its text, its kind, its line and the caller's context.
-using TokenSink = void (*)(const std::string& text, int32_t kind, int32_t line, void* context);
+using TokenSink = void (*)(std::string_view text, int32_t kind, int32_t line, void* context);
 
 /// Hands every token of the text to the sink; returns the raw match count, 0, or -1.
 int32_t lexText(const std::string& text, TokenSink sink, void* context);

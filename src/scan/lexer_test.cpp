@@ -18,8 +18,8 @@ std::ostream& operator<<(std::ostream& out, const Lexed& t) {
   return out << "{«" << t.text << "» " << tokenKindName(t.kind) << " " << t.line << "}";
 }
 
-void collect(const std::string& text, int32_t kind, int32_t line, void* context) {
-  static_cast<std::vector<Lexed>*>(context)->push_back({text, kind, line});
+void collect(std::string_view text, int32_t kind, int32_t line, void* context) {
+  static_cast<std::vector<Lexed>*>(context)->push_back({std::string(text), kind, line});
 }
 
 std::vector<Lexed> lex(const std::string& text, int32_t* result = nullptr) {

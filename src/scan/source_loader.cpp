@@ -202,7 +202,7 @@ std::string loadSource(const std::string& directory, const std::string& fileName
   return Loader(map, directory).run(directory, fileName);
 }
 
-void collectToken(const std::string& text, int32_t kind, int32_t line, void* list) {
+void collectToken(std::string_view text, int32_t kind, int32_t line, void* list) {
   if (kind == Comment) return;
   TokenList* tokens = static_cast<TokenList*>(list);
   // A token that can't be stored would leave the scan short without a word: the run ends.
