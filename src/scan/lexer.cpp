@@ -117,7 +117,10 @@ bool RawMatches::next(RawMatch* match) {
           at_ = length_;
           return false;
         }
-        *match = {start + first, end - first, None};
+        // Only a comment starts with ";", and only a constant with "#".
+        const char lead = start[first];
+        *match = {start + first, end - first,
+                  lead == ';' ? Comment : lead == '#' ? Constant : static_cast<int32_t>(None)};
         at_ += end;
         return true;
       }
