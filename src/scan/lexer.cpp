@@ -98,8 +98,19 @@ bool RawMatches::next(RawMatch* match) {
       case Start::Blank:
         ++at_;
         continue;
-      case Start::Single:
+      case Start::Single: {
+        // The classifier's answers for single bytes, taken once.
+        static const std::array<int32_t, 256> kinds = [] {
+          std::array<int32_t, 256> table{};
+          for (int c = 1; c < 256; ++c) {
+            const char byte = static_cast<char>(c);
+            table[c] = classifyToken(std::string_view(&byte, 1));
+          }
+          return table;
+        }();
+        kind = kinds[static_cast<unsigned char>(*start)];
         break;
+      }
       case Start::Digits:
         while (at_ + length < length_ && start[length] >= '0' && start[length] <= '9') ++length;
         kind = Number;

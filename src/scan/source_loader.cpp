@@ -60,7 +60,7 @@ bool mayNameInclude(const std::string& line) {
   static const size_t kLength = sizeof "ncludefile" - 1;
   for (size_t i = 0; i + kLength <= line.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(line[i]);
-    if (c != 'n' && c != 'N' && c < 128) continue;  // the lowered byte can't be an "n"
+    if ((c | 0x20) != 'n' && c < 128) continue;  // the lowered byte can't be an "n"
     if (lowEquals(i, "nclude") && (lowEquals(i + 6, "file") || lowEquals(i + 6, "path")))
       return true;
   }
