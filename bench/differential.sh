@@ -66,9 +66,9 @@ both() {
 echo "old: $old"
 echo "new: $new"
 gen=$repo/bench/gen_source.py
-for spec in "plain 1 1000" "plain 2 20000" "plain 3 100000" "plain 4 1000000" \
+for sample in "plain 1 1000" "plain 2 20000" "plain 3 100000" "plain 4 1000000" \
             "project 1 1000" "project 2 20000" "project 3 200000" "project 4 1000000"; do
-  read -r style seed lines <<<"$spec"
+  read -r style seed lines <<<"$sample"
   dir=$work/$style-$seed-$lines
   [[ -f $dir/files.txt ]] || python3 "$gen" --style "$style" --seed "$seed" --lines "$lines" \
     --out "$dir" >/dev/null 2>&1
