@@ -1,43 +1,65 @@
 #!/usr/bin/env bash
-# Times gantrell-cli against universal-ctags over the same generated tree, N runs each taken
-# in turns, and prints min/median/max of both, the ratio of the medians and the peak memory.
-#   bench/compare_ctags.sh [-n RUNS] [-t lines100k|lines1M] [-b BUILD_DIR]
-# ctags is given every file of the tree (files.txt), the .pbi files mapped to its Basic parser.
-# That parser knows no "Procedure" keyword, so it is run twice: as it is (it reads and scans
-# every line but finds no tag in PureBasic source), and with a regex that makes it tag every
-# Procedure/ProcedureC/ProcedureDLL, which is closer to the work gantrell does.
+# Times gantrell-cli against universal-ctags over the same sources, N runs of each taken in
+# turns, and prints min/median/max of each tool's elapsed and CPU time, its peak memory, and
+# the ratio gantrell-cli / ctags run by run (min/median/max over the paired runs).
+#   bench/compare_ctags.sh [-n RUNS] [-t lines100k|lines1M|project30M] [-b BUILD_DIR] [-c CLI]
+#   bench/compare_ctags.sh [-n RUNS] -d DIR -m MAIN [-b BUILD_DIR] [-c CLI]
+# -t takes a generated tree of the bench build; -d any folder of sources, of which gantrell-cli
+# is given DIR/MAIN and ctags every *.pb and *.pbi file under DIR. -c times another gantrell-cli
+# (another build) instead of BUILD_DIR's, which is then not built in -d mode.
+# ctags gets the .pbi files mapped to its Basic parser (--map-Basic=+.pbi). *.pb is Basic's by
+# default, and there the parser tags Procedure lines; the .pbi files added by the mapping are
+# read as plain Basic and get no tags. So ctags is run twice: as it is (every byte read and
+# scanned line by line, only the .pb files' procedures tagged), and with a regex that tags every
+# Procedure/ProcedureC/ProcedureDLL/ProcedureCDLL in every file, closer to gantrell's work.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 runs=7
 tree=lines1M
 build=$repo/build-bench
-while getopts 'n:t:b:' opt; do
+dir=
+main=main.pb
+cli=
+usage="usage: $0 [-n RUNS] [-t TREE | -d DIR -m MAIN] [-b BUILD_DIR] [-c CLI]"
+while getopts 'n:t:b:d:m:c:' opt; do
   case $opt in
     n) runs=$OPTARG ;;
     t) tree=$OPTARG ;;
     b) build=$OPTARG ;;
-    *) echo "usage: $0 [-n RUNS] [-t lines100k|lines1M] [-b BUILD_DIR]" >&2; exit 2 ;;
+    d) dir=$(cd "$OPTARG" && pwd) ;;
+    m) main=$OPTARG ;;
+    c) cli=$(realpath "$OPTARG") ;;
+    *) echo "$usage" >&2; exit 2 ;;
   esac
 done
 # shellcheck source=bench/timing.sh
 source "$repo/bench/timing.sh"
 
-build_bench "$build" gantrell-cli bench_trees >/dev/null
-cli=$build/gantrell-cli
-dir=$build/bench/trees/$tree
+logs=$(mktemp -d)
+trap 'rm -rf "$logs"' EXIT
+if [[ -z $dir ]]; then
+  build_bench "$build" gantrell-cli bench_trees >/dev/null
+  dir=$build/bench/trees/$tree
+  label="tree $tree"
+else
+  [[ -n $cli ]] || build_bench "$build" gantrell-cli >/dev/null
+  label="folder $dir, main file $main"
+fi
+cli=${cli:-$build/gantrell-cli}
+cd "$dir"
+[[ -f $main ]] || { echo "$0: no $dir/$main" >&2; exit 2; }
+find . -type f \( -name '*.pb' -o -name '*.pbi' \) | sed 's|^\./||' | sort >"$logs/files"
 
-ctags_plain=(ctags -x --languages=Basic --map-Basic=+.pbi -L files.txt)
+ctags_plain=(ctags -x --languages=Basic --map-Basic=+.pbi -L "$logs/files")
 ctags_procs=("${ctags_plain[@]}"
   '--regex-Basic=/^[ \t]*Procedure(C|DLL|CDLL)?(\.[a-zA-Z0-9]+)?[ \t]+\*?([A-Za-z_][A-Za-z0-9_]*)[ \t]*\(/\3/p,procedure/i')
 
-logs=$(mktemp -d)
-trap 'rm -rf "$logs"' EXIT
-cd "$dir"
-echo "tree $tree: $(tree_bytes .) bytes in $(wc -l <files.txt) files; $runs runs each"
-echo "  gantrell-cli: $("$cli" main.pb | grep -c $'^\t[^;]') exported procedures in its Import block"
+bytes=$(xargs stat -c %s <"$logs/files" | awk '{ s += $1 } END { print s }')
+echo "$label: $bytes bytes in $(wc -l <"$logs/files") files; $runs runs each; $(uptime | sed 's/.*load/load/')"
+echo "  gantrell-cli ($cli): $("$cli" "$main" | grep -c $'^\t[^;]') exported procedures in its blocks"
 echo "  ctags: $("${ctags_plain[@]}" | wc -l) tags plain, $("${ctags_procs[@]}" | wc -l) with the procedure regex"
 for ((i = 0; i < runs; i++)); do
-  time_runs 1 "$logs/gantrell" "$cli" main.pb
+  time_runs 1 "$logs/gantrell" "$cli" "$main"
   time_runs 1 "$logs/plain" "${ctags_plain[@]}"
   time_runs 1 "$logs/procs" "${ctags_procs[@]}"
 done
@@ -45,18 +67,24 @@ done
 printf '%-22s %28s %28s %10s\n' "" "elapsed s min/median/max" "cpu s min/median/max" "peak MiB"
 for tool in gantrell plain procs; do
   case $tool in
-    gantrell) label="gantrell-cli" ;;
-    plain) label="ctags (Basic)" ;;
-    procs) label="ctags (Basic + regex)" ;;
+    gantrell) name="gantrell-cli" ;;
+    plain) name="ctags (Basic)" ;;
+    procs) name="ctags (Basic + regex)" ;;
   esac
   read -r emin emed emax < <(column_stats "$logs/$tool" '$1')
   read -r cmin cmed cmax < <(column_stats "$logs/$tool" '$2 + $3')
   read -r _ _ rss < <(column_stats "$logs/$tool" '$4 / 1024')
-  printf '%-22s %28s %28s %10.0f\n' "$label" "$emin / $emed / $emax" "$cmin / $cmed / $cmax" "$rss"
-  declare "${tool}_emed=$emed" "${tool}_cmed=$cmed"
+  printf '%-22s %28s %28s %10.0f\n' "$name" "$emin / $emed / $emax" "$cmin / $cmed / $cmax" "$rss"
+  declare "${tool}_cmed=$cmed"
 done
-awk -v g="$gantrell_emed" -v p="$plain_emed" -v r="$procs_emed" \
-    -v gc="$gantrell_cmed" -v pc="$plain_cmed" -v rc="$procs_cmed" 'BEGIN {
-  printf "ratio of medians gantrell/ctags (Basic):         elapsed %.1f, cpu %.1f\n", g / p, gc / pc
-  printf "ratio of medians gantrell/ctags (Basic + regex): elapsed %.1f, cpu %.1f\n", g / r, gc / rc
-}'
+echo "ratio gantrell-cli / ctags, run by run, min/median/max (cpu: ratio of the medians):"
+for tool in plain procs; do
+  case $tool in
+    plain) name="ctags (Basic)" ;;
+    procs) name="ctags (Basic + regex)" ;;
+  esac
+  read -r rmin rmed rmax < <(ratio_stats "$logs/gantrell" "$logs/$tool" '$1')
+  cmed=${tool}_cmed
+  printf '  vs %-22s elapsed %s / %s / %s, cpu %s\n' "$name:" "$rmin" "$rmed" "$rmax" \
+    "$(awk -v g="$gantrell_cmed" -v c="${!cmed}" 'BEGIN { if (c > 0) printf "%.2f", g / c; else print "n/a" }')"
+done

@@ -14,7 +14,23 @@ tool that is given every file see the same lines. Files use LF or CR LF line end
 file) and a few start with a UTF-8 byte-order mark. The output depends only on the seed and
 the requested size.
 
+With --style project the tree looks more like a grown application:
+
+  main.pb                          long file header; IncludePath "src/", then every subsystem
+  src/common/types.pbi             constants, structures; XIncluded again from deep inside
+  src/common/macros.pbi            Macro ... EndMacro blocks
+  src/sysNN/sysNN.pbi              first link of a chain of includes, each one a folder deeper,
+  src/sysNN/impl/.../sysNN_K.pbi   so that files sit 5 to 8 include levels below main.pb
+  vendor/...                       reached after IncludePath "vendor/"
+
+Most files there start with a UTF-8 byte-order mark and use CR LF; they open with a header
+comment of 10 to 40 lines, many procedures carry a doc comment of 10 to 40 lines, comments
+and strings hold non-ASCII UTF-8 text, some parameter lists run over several lines, and
+besides Procedure/ProcedureC/ProcedureDLL there are ProcedureCDLL procedures, Macro blocks,
+CompilerIf blocks, DataSections and Declare lines.
+
 Usage: gen_source.py (--lines N | --bytes N) --out DIR [--seed S] [--lines-per-file M]
+                     [--style plain|project]
 Prints the path of the main file; DIR/files.txt lists every file written, relative to DIR.
 """
 
@@ -315,11 +331,248 @@ def generate(out, total_lines, seed, lines_per_file, write=True):
     return main.path, sum(f.count() for f in files), len(files), total_bytes
 
 
-def lines_for_bytes(total_bytes, seed, lines_per_file):
+# Words of the project style's comments and strings: mostly ASCII, some of them with two-,
+# three- and four-byte UTF-8 characters, as sources written by people in many languages have.
+PROSE = WORDS + ["größe", "déjà", "naïve", "über", "café", "résumé", "→", "…", "©", "±",
+                 "Ωmega", "€", "日本語", "中文", "✓", "😀", "ß", "Ärger", "señal", "Straße"]
+AUTHORS = ["F. Müller", "J. Núñez", "A. Ødegård", "K. Tanaka", "M. Rossi", "S. Dubois"]
+
+
+class ProjectGenerator(Generator):
+    """The statements of the plain style, plus what a grown project holds: long comment
+    blocks, doc comments, non-ASCII text, multi-line parameter lists, ProcedureCDLL, macros."""
+
+    def __init__(self, rng):
+        super().__init__(rng)
+        self.exports = 0
+        self.macros = []
+
+    def prose(self, low, high):
+        r = self.rng
+        return " ".join(r.choice(PROSE) for _ in range(r.randint(low, high)))
+
+    def comment(self):
+        return "; " + self.prose(2, 9)
+
+    def string(self):
+        r = self.rng
+        if r.random() < 0.1:
+            return '~"' + self.prose(1, 4) + r.choice(["\\n", "\\t", "\\r\\n"]) + '"'
+        return '"' + self.prose(1, 5) + '"'
+
+    def header(self, w, rel):
+        """A file header of 10 to 40 comment lines."""
+        r = self.rng
+        bar = ";" + r.choice(["-", "=", "*"]) * r.randint(40, 90)
+        w.add(bar)
+        w.add(";  File:    %s" % rel.replace(os.sep, "/"))
+        w.add(";  Author:  %s" % r.choice(AUTHORS))
+        w.add(";  Version: %d.%d.%d" % (r.randint(0, 5), r.randint(0, 20), r.randint(0, 99)))
+        w.add(";")
+        for _ in range(r.randint(5, 35)):
+            w.add(";  " + self.prose(3, 12) if r.random() < 0.9 else ";")
+        w.add(bar)
+        w.add("")
+
+    def doc(self, w, proc, params):
+        """A doc comment of 10 to 40 lines before a procedure."""
+        r = self.rng
+        lines = r.randint(10, 40)
+        w.add(";- " + proc)
+        w.add("; <summary>")
+        for _ in range(max(1, lines - 6 - len(params))):
+            w.add(";   " + self.prose(3, 11))
+        w.add("; </summary>")
+        for text in params:
+            w.add("; <param name=\"%s\">%s</param>" % (text.split(".")[0].split(" ")[0],
+                                                       self.prose(2, 6)))
+        w.add("; <returns>%s</returns>" % self.prose(2, 6))
+        w.add(";")
+
+    def statement(self, w, names, indent):
+        r = self.rng
+        if self.macros and r.random() < 0.03:
+            w.add("%s(%s, %s)" % (r.choice(self.macros), r.choice(names), self.operand(names)),
+                  indent)
+            return
+        super().statement(w, names, indent)
+
+    def procedure(self, w, exported):
+        r = self.rng
+        pick = r.random()
+        if exported:
+            keyword = "ProcedureCDLL" if pick < 0.25 else "ProcedureDLL"
+            self.exports += 1
+        else:
+            keyword = r.choice(["Procedure", "Procedure", "Procedure", "ProcedureC"])
+        kind = r.choices(TYPES, TYPE_WEIGHTS)[0]
+        suffix = "" if r.random() < 0.2 else "." + kind
+        params, names = [], ["result", "total", "i"]
+        for index in range(r.randint(0, 7)):
+            text, name = self.parameter(index)
+            params.append(text)
+            names.append(name.lstrip("*"))
+        proc = "%s%d" % (self.name(), self.next_id())
+        if r.random() < 0.5:
+            self.doc(w, proc, params)
+        elif r.random() < 0.3:
+            w.add(self.comment())
+        head = "%s%s %s(" % (keyword, suffix, proc)
+        if len(params) >= 2 and r.random() < 0.2:
+            # One parameter a line, aligned under the first, some with a comment after.
+            pad = " " * len(head)
+            for index, text in enumerate(params):
+                last = index == len(params) - 1
+                line = (head if index == 0 else pad) + text + (")" if last else ",")
+                if r.random() < 0.3:
+                    line += "  " + self.comment()
+                w.add(line)
+        elif len(params) >= 3 and r.random() < 0.1:
+            # The list starts on the next line and breaks once.
+            w.add(head)
+            half = len(params) // 2
+            w.add("    " + ", ".join(params[:half]) + ",")
+            w.add("    " + ", ".join(params[half:]) + ")")
+        else:
+            w.add(head + ", ".join(params) + ")")
+        w.add("Protected result.%s, total.q = %s, ratio.d = 1.5" % (kind, self.number()), 1)
+        for _ in range(r.randint(3, 14)):
+            self.block(w, names, 1, 0)
+        w.add("ProcedureReturn result", 1)
+        w.add("EndProcedure")
+        w.add("")
+
+    def macro(self, w):
+        r = self.rng
+        name = "M_%s%d" % (self.name(), self.next_id())
+        w.add("Macro %s(a, b)" % name)
+        for _ in range(r.randint(1, 4)):
+            w.add("a = a %s (b)" % r.choice(["+", "-", "*", "|"]), 1)
+        w.add("EndMacro")
+        w.add("")
+        self.macros.append(name)
+
+    def declarations(self, w):
+        r = self.rng
+        pick = r.random()
+        if pick < 0.15:
+            self.macro(w)
+        elif pick < 0.25:
+            w.add("CompilerIf #PB_Compiler_OS = #PB_OS_Windows")
+            w.add("#%s_SEP = \"\\\"" % r.choice(NOUNS).upper(), 1)
+            w.add("CompilerElse")
+            w.add("#%s_SEP = \"/\"" % r.choice(NOUNS).upper(), 1)
+            w.add("CompilerEndIf")
+            w.add("")
+        elif pick < 0.32:
+            label = "%sData%d" % (r.choice(NOUNS), self.next_id())
+            w.add("DataSection")
+            w.add("%s:" % label, 1)
+            for _ in range(r.randint(1, 4)):
+                w.add("Data.l " + ", ".join(self.number() for _ in range(r.randint(2, 8))), 1)
+            w.add("EndDataSection")
+            w.add("")
+        elif pick < 0.38:
+            w.add("Declare.%s %s%d(%s)" % (r.choices(TYPES, TYPE_WEIGHTS)[0], self.name(),
+                                           self.next_id(), self.parameter(0)[0]))
+            w.add("")
+        else:
+            super().declarations(w)
+
+    def fill(self, w, target, exported_share=0.12):
+        r = self.rng
+        w.add("EnableExplicit")
+        w.add("")
+        while w.count() < target:
+            if r.random() < 0.18:
+                self.declarations(w)
+            else:
+                self.procedure(w, r.random() < exported_share)
+
+
+def generate_project(out, total_lines, seed, lines_per_file, write=True):
+    """Builds the project-style tree; returns what `generate` returns."""
+    rng = random.Random(seed)
+    gen = ProjectGenerator(rng)
+    files = []
+
+    def writer(rel):
+        w = Writer(os.path.join(out, rel), crlf=rng.random() < 0.85, bom=rng.random() < 0.8)
+        files.append(w)
+        gen.header(w, rel)
+        return w
+
+    share = max(200, lines_per_file)
+    main = writer("main.pb")
+    types = writer(os.path.join("src", "common", "types.pbi"))
+    macros = writer(os.path.join("src", "common", "macros.pbi"))
+    main.add("EnableExplicit")
+    main.add("")
+    main.add('IncludePath "src/"')
+    main.add('; IncludePath "old/src/"   (the layout before 2.0)')
+    main.add('XIncludeFile "common/types.pbi"')
+    main.add('XIncludeFile "common/macros.pbi"')
+    gen.fill(types, 150)
+    macros.add("EnableExplicit")
+    for _ in range(12):
+        gen.macro(macros)
+    # Chains of includes: main.pb -> sysNN.pbi -> impl/... one folder deeper each time.
+    chain_files = max(6, total_lines // share)
+    systems = []
+    while sum(systems) < chain_files:
+        systems.append(rng.randint(4, 7))  # files below main.pb: 5 to 8 levels with main
+    budget = total_lines - sum(f.count() for f in files) - 600
+    per_file = max(50, budget // sum(systems))
+    folders = ["impl", "detail", "core", "util", "io", "internal", "backend"]
+    for s, depth in enumerate(systems):
+        name = "sys%02d" % s
+        rel = os.path.join("src", name)
+        main.add('IncludeFile "%s/%s.pbi"' % (name, name))
+        w = writer(os.path.join(rel, name + ".pbi"))
+        for level in range(1, depth + 1):
+            if level < depth:
+                sub = folders[(s + level) % len(folders)]
+                child = "%s_%d.pbi" % (name, level)
+                if rng.random() < 0.5:
+                    w.add('XIncludeFile "common/types.pbi"  ; found through IncludePath')
+                w.add('XIncludeFile "%s/%s"' % (sub, child))
+                if s == 0 and level == 1:
+                    w.add('IncludeFile "%s/%s"' % (sub, child))  # already in: skipped
+            gen.fill(w, per_file)
+            if level < depth:
+                rel = os.path.join(rel, sub)
+                w = writer(os.path.join(rel, child))
+        if s == 0:
+            main.add('XIncludeFile "%s/%s.pbi"' % (name, name))  # already in: skipped
+    main.add("")
+    main.add('IncludePath "vendor/"')
+    for v in range(2):
+        vendor = "lib%d.pbi" % v
+        main.add('XIncludeFile "%s"' % vendor)
+        gen.fill(writer(os.path.join("vendor", vendor)), 300)
+    main.add("")
+    gen.fill(main, main.count() + 300)
+    total_bytes = sum(f.size() for f in files)
+    result = main.path, sum(f.count() for f in files), len(files), total_bytes
+    if not write:
+        return result
+    for f in files:
+        f.save()
+    with open(os.path.join(out, "files.txt"), "w") as listing:
+        for f in files:
+            listing.write(os.path.relpath(f.path, out) + "\n")
+    print("%d ProcedureDLL/ProcedureCDLL procedures" % gen.exports, file=sys.stderr)
+    return result
+
+
+STYLES = {"plain": generate, "project": generate_project}
+
+
+def lines_for_bytes(total_bytes, seed, lines_per_file, style="plain"):
     """Estimates the lines that make about `total_bytes` bytes, from a smaller tree of the same
     seed built in memory: the mix of statements, and so the bytes per line, is the same."""
     sample = max(1000, min(50000, total_bytes // 30))
-    _, lines, _, size = generate("", sample, seed, lines_per_file, write=False)
+    _, lines, _, size = STYLES[style]("", sample, seed, lines_per_file, write=False)
     return max(1000, round(total_bytes * lines / size))
 
 
@@ -333,12 +586,16 @@ def main():
     parser.add_argument("--seed", type=int, default=1, help="seed of the generator")
     parser.add_argument("--lines-per-file", type=int, default=2000,
                         help="about how many lines each included file holds")
+    parser.add_argument("--style", choices=sorted(STYLES), default="plain",
+                        help="plain: the benchmark mix; project: looks like a grown application")
     args = parser.parse_args()
     if args.bytes is not None:
-        args.lines = lines_for_bytes(int(args.bytes), args.seed, args.lines_per_file)
+        args.lines = lines_for_bytes(int(args.bytes), args.seed, args.lines_per_file,
+                                     args.style)
     if args.lines < 1000:
         parser.error("--lines must be at least 1000")
-    path, lines, files, size = generate(args.out, args.lines, args.seed, args.lines_per_file)
+    path, lines, files, size = STYLES[args.style](args.out, args.lines, args.seed,
+                                                  args.lines_per_file)
     print(path)
     print("%d lines in %d files, %d bytes" % (lines, files, size), file=sys.stderr)
 

@@ -43,3 +43,14 @@ build_bench() {
     -DGANTRELL_GTK=OFF -DGANTRELL_TESTS=OFF >/dev/null
   cmake --build "$dir" -j 2 --target "$@" | tail -n 1
 }
+
+# ratio_stats LOG_A LOG_B EXPRESSION: prints "min median max" of the ratio A/B of an awk
+# expression (as for column_stats) taken line by line, i.e. run by run: for runs taken in turns,
+# each ratio pairs runs made close together in time. "nan nan nan" when a divisor is 0.
+ratio_stats() {
+  paste -d ' ' <(awk "{ print $3 }" "$1") <(awk "{ print $3 }" "$2") |
+    awk '{ if ($2 == 0) { bad = 1; exit } printf "%.6g 0 0 0\n", $1 / $2 } END { if (bad) exit 1 }' \
+      >"$1.ratio" || { echo "nan nan nan"; return; }
+  column_stats "$1.ratio" '$1'
+  rm -f "$1.ratio"
+}

@@ -29,7 +29,7 @@ done
 seconds=${1:?usage: fuzz-campaign.sh [OPTIONS] SECONDS [TARGET...]}
 shift
 targets=("$@")
-((${#targets[@]})) || targets=(lex_text read_line load_source scan_declaration run_gantrell)
+((${#targets[@]})) || targets=(lex_text raw_matches read_line load_source scan_declaration run_gantrell)
 
 # Longest input per target: the line reader and a whole run see inputs past the 4096-byte
 # buffer of a file, so that lines cross its edge.

@@ -1,9 +1,13 @@
 #include "scan/classifier.h"
 
 #include <array>
+#include <cstring>
+#include <deque>
 #include <new>
+#include <vector>
 #include <unordered_map>
 
+#include "text/code_page.h"
 #include "text/pattern.h"
 #include "text/text_ops.h"
 
@@ -89,7 +93,7 @@ const char* tokenKindName(int32_t kind) {
   return kKindNames[kind];
 }
 
-TokenKind classifyToken(const std::string& text) {
+TokenKind classifyToken(std::string_view text) {
   // Most token texts recur (names, brackets, line ends), so each distinct text is classified
   // once: every single byte up front, longer texts as they come. Long texts (strings, comments)
   // are rarely repeated and are not kept.
@@ -102,12 +106,14 @@ TokenKind classifyToken(const std::string& text) {
   if (text.size() == 1) return singleBytes[static_cast<unsigned char>(text[0])];
   constexpr size_t kLongestCached = 32;
   constexpr size_t kMostCached = 1 << 16;
-  if (text.size() > kLongestCached) return classifyUncached(text);
-  static std::unordered_map<std::string, TokenKind> cache(1 << 12);
+  if (text.size() > kLongestCached) return classifyUncached(std::string(text));
+  // The cache's keys point into texts it keeps itself.
+  static std::deque<std::string> texts;
+  static std::unordered_map<std::string_view, TokenKind> cache(1 << 12);
   const auto found = cache.find(text);
   if (found != cache.end()) return found->second;
-  const TokenKind kind = classifyUncached(text);
-  if (cache.size() < kMostCached) cache.emplace(text, kind);
+  const TokenKind kind = classifyUncached(std::string(text));
+  if (cache.size() < kMostCached) cache.emplace(texts.emplace_back(text), kind);
   return kind;
 }
 
@@ -118,9 +124,30 @@ bool matchesPattern(const std::string& text, const char* patternText) {
   return matched;
 }
 
-bool isKeyword(const std::string& text) {
-  const std::string lowered = lowerCase(text);
-  for (int32_t i = 0; i < kKeywordTable.count; ++i)
-    if (textEquals(lowered, kKeywordTable.words[i])) return true;
+bool isKeyword(const std::string& text) { return isKeyword(text.data(), text.size()); }
+
+bool isKeyword(const char* text, size_t length) {
+  // The table's words by their length and first letter, so that a text is held against at most
+  // a few of them.
+  constexpr size_t kLongest = 16;
+  using Shelf = std::array<std::array<std::vector<const char*>, 26>, kLongest>;
+  static const Shelf shelves = [] {
+    Shelf words;
+    for (int32_t i = 0; i < kKeywordTable.count; ++i) {
+      const char* word = kKeywordTable.words[i];
+      words[std::strlen(word)][word[0] - 'a'].push_back(word);
+    }
+    return words;
+  }();
+  if (length == 0 || length >= kLongest) return false;
+  const unsigned char first = lowerCaseByte(static_cast<unsigned char>(text[0]));
+  if (first < 'a' || first > 'z') return false;
+  for (const char* word : shelves[length][first - 'a']) {
+    size_t i = 1;
+    while (i < length && lowerCaseByte(static_cast<unsigned char>(text[i])) ==
+                             static_cast<unsigned char>(word[i]))
+      ++i;
+    if (i == length) return true;
+  }
   return false;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 /// The kind of a token.
 enum TokenKind : int16_t {
@@ -38,12 +39,15 @@ extern const char kStringPattern[];
 extern const char kIdentifierPattern[];
 
 /// Returns the kind of one raw piece of source text (1 to 10).
-TokenKind classifyToken(const std::string& text);
+TokenKind classifyToken(std::string_view text);
 
 /// Tells whether the pattern text matches somewhere in the text (false if it won't compile).
 bool matchesPattern(const std::string& text, const char* patternText);
 
 /// Tells whether the lower-cased text is a word of the keyword table.
 bool isKeyword(const std::string& text);
+
+/// Tells whether the `length` bytes at `text`, lower-cased, are a word of the keyword table.
+bool isKeyword(const char* text, size_t length);
 
 #endif  // GANTRELL_SCAN_CLASSIFIER_H_

@@ -1,5 +1,7 @@
 #include "scan/lexer.h"
 
+#include <array>
+#include <cstring>
 #include <memory>
 
 #include "scan/classifier.h"
@@ -12,26 +14,49 @@ const char kTokenPattern[] =
 
 namespace {
 
-// The raw matches of the token pattern, taken one at a time with one match of look-ahead, so
-// that a large text never needs an array of every match.
-class RawMatches {
- public:
-  RawMatches(const Pattern* pattern, const char* text) : cursor_(pattern, text) {}
+// What the token pattern does at a position, told by the byte there alone.
+enum class Start : uint8_t {
+  Ask,     // it depends on the bytes that follow: the pattern is searched
+  Name,    // a letter or "_": a name of letters, digits and "_", with an optional "$" after it
+  Digits,  // a run of decimal digits
+  Single,  // one byte on its own: an operator, a point, a comma, a quote or a line feed
+  Blank,   // no match starts here: the byte is skipped
+};
 
-  bool next(std::string* match) {
+constexpr std::array<Start, 256> kStarts = [] {
+  std::array<Start, 256> starts{};
+  for (int c = 'a'; c <= 'z'; ++c) starts[c] = starts[c - 'a' + 'A'] = Start::Name;
+  starts['_'] = Start::Name;
+  for (int c = '0'; c <= '9'; ++c) starts[c] = Start::Digits;
+  for (const char c : std::string_view("-+*/^().,@?=!&%~<>|[]{}\\'\n"))
+    starts[static_cast<unsigned char>(c)] = Start::Single;
+  for (const char c : std::string_view(" \t\r:")) starts[static_cast<unsigned char>(c)] = Start::Blank;
+  return starts;
+}();
+
+bool isNameByte(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The raw matches with one match of look-ahead.
+class Lookahead {
+ public:
+  explicit Lookahead(RawMatches* raw) : raw_(raw) {}
+
+  bool next(RawMatch* match) {
     if (hasAhead_) {
       hasAhead_ = false;
-      match->swap(ahead_);
+      *match = ahead_;
       return true;
     }
-    if (!cursor_.next(match)) return false;
+    if (!raw_->next(match)) return false;
     ++count_;
     return true;
   }
 
-  const std::string* peek() {
+  const RawMatch* peek() {
     if (!hasAhead_) {
-      if (!cursor_.next(&ahead_)) return nullptr;
+      if (!raw_->next(&ahead_)) return nullptr;
       ++count_;
       hasAhead_ = true;
     }
@@ -41,8 +66,8 @@ class RawMatches {
   int32_t count() const { return count_; }
 
  private:
-  MatchCursor cursor_;
-  std::string ahead_;
+  RawMatches* raw_;
+  RawMatch ahead_;
   bool hasAhead_ = false;
   int32_t count_ = 0;
 };
@@ -51,43 +76,113 @@ bool mayStartPointer(int32_t previousKind) {
   return previousKind == None || previousKind == Operator || previousKind == StatementEnd;
 }
 
+bool is(const RawMatch& match, char c) { return match.length == 1 && match.text[0] == c; }
+
+// The kind of a raw match: read off its bytes where they tell, else from the classifier.
+int32_t kindOf(const RawMatch& match) {
+  if (match.kind != None) return match.kind;
+  return classifyToken(std::string_view(match.text, match.length));
+}
+
 }  // namespace
+
+RawMatches::RawMatches(const Pattern* tokenPattern, const std::string& text)
+    : pattern_(tokenPattern), text_(text.c_str()), length_(std::strlen(text.c_str())) {}
+
+bool RawMatches::next(RawMatch* match) {
+  while (at_ < length_) {
+    const char* start = text_ + at_;
+    size_t length = 1;
+    int32_t kind = None;
+    switch (kStarts[static_cast<unsigned char>(*start)]) {
+      case Start::Blank:
+        ++at_;
+        continue;
+      case Start::Single: {
+        // The classifier's answers for single bytes, taken once.
+        static const std::array<int32_t, 256> kinds = [] {
+          std::array<int32_t, 256> table{};
+          for (int c = 1; c < 256; ++c) {
+            const char byte = static_cast<char>(c);
+            table[c] = classifyToken(std::string_view(&byte, 1));
+          }
+          return table;
+        }();
+        kind = kinds[static_cast<unsigned char>(*start)];
+        break;
+      }
+      case Start::Digits:
+        while (at_ + length < length_ && start[length] >= '0' && start[length] <= '9') ++length;
+        kind = Number;
+        break;
+      case Start::Name:
+        while (at_ + length < length_ && isNameByte(start[length])) ++length;
+        if (at_ + length < length_ && start[length] == '$') ++length;
+        kind = isKeyword(start, length) ? Keyword : Identifier;
+        break;
+      case Start::Ask: {
+        size_t first = 0;
+        size_t end = 0;
+        // A match never holds an earlier copy of itself, so the walk goes on right behind it.
+        if (!findMatch(pattern_, start, length_ - at_, &first, &end) || end == 0) {
+          at_ = length_;
+          return false;
+        }
+        // Only a comment starts with ";", and only a constant with "#".
+        const char lead = start[first];
+        *match = {start + first, end - first,
+                  lead == ';' ? Comment : lead == '#' ? Constant : static_cast<int32_t>(None)};
+        at_ += end;
+        return true;
+      }
+    }
+    *match = {start, length, kind};
+    at_ += length;
+    return true;
+  }
+  return false;
+}
 
 int32_t lexText(const std::string& text, TokenSink sink, void* context) {
   Pattern* pattern = compilePattern(kTokenPattern);
   if (pattern == nullptr) return -1;
   // The sink may throw (a token that can't be stored): the pattern goes all the same.
   const std::unique_ptr<Pattern, void (*)(Pattern*)> release(pattern, freePattern);
-  RawMatches raw(pattern, text.c_str());
-  std::string current;
-  std::string piece;
+  RawMatches matches(pattern, text);
+  Lookahead raw(&matches);
+  RawMatch match;
+  std::string joined;  // the text of a token that is not one raw match as it stands
   int32_t line = 1;
   int32_t kind = None;
-  while (raw.next(&current)) {
+  while (raw.next(&match)) {
     const int32_t previousKind = kind;
-    kind = classifyToken(current);
-    if (kind == Keyword) current = lowerCase(current);
-    if (textEquals(current, "*") && mayStartPointer(previousKind)) {
-      const std::string* following = raw.peek();
-      if (following != nullptr && classifyToken(*following) == Identifier) {
-        raw.next(&piece);
-        current = "*" + piece;
+    std::string_view token(match.text, match.length);
+    kind = kindOf(match);
+    if (kind == Keyword) token = joined = lowerCase(std::string(token));
+    if (is(match, '*') && mayStartPointer(previousKind)) {
+      const RawMatch* following = raw.peek();
+      if (following != nullptr && kindOf(*following) == Identifier) {
+        raw.next(&match);
+        joined = "*";
+        token = joined.append(match.text, match.length);
         kind = Identifier;
       }
     }
-    if (textEquals(current, "'")) {
+    if (is(match, '\'')) {
       // A character literal runs to the next quote; without one it ends with its line, whose
       // line feed stays a token of its own.
-      for (const std::string* following = raw.peek();
-           following != nullptr && !textEquals(*following, "\n"); following = raw.peek()) {
-        raw.next(&piece);
-        current += piece;
-        if (textEquals(piece, "'")) break;
+      joined = "'";
+      for (const RawMatch* following = raw.peek(); following != nullptr && !is(*following, '\n');
+           following = raw.peek()) {
+        raw.next(&match);
+        joined.append(match.text, match.length);
+        if (is(match, '\'')) break;
       }
+      token = joined;
       kind = Number;
     }
-    sink(current, kind, line, context);
-    if (textEquals(current, "\n")) ++line;
+    sink(token, kind, line, context);
+    if (token == "\n") ++line;
   }
   return raw.count();
 }

@@ -2,16 +2,47 @@
 #ifndef GANTRELL_SCAN_LEXER_H_
 #define GANTRELL_SCAN_LEXER_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+struct Pattern;
 
 /// The one pattern that cuts source text into raw matches.
 extern const char kTokenPattern[];
 
 /// Receives each token: its text, its kind, its line and the caller's context.
-using TokenSink = void (*)(const std::string& text, int32_t kind, int32_t line, void* context);
+using TokenSink = void (*)(std::string_view text, int32_t kind, int32_t line, void* context);
 
 /// Hands every token of the text to the sink; returns the raw match count, 0, or -1.
 int32_t lexText(const std::string& text, TokenSink sink, void* context);
+
+/// One raw match of the token pattern: where it lies in the text, and its kind where the bytes
+/// it is made of already tell (None where the classifier must be asked).
+struct RawMatch {
+  const char* text = nullptr;
+  size_t length = 0;
+  int32_t kind = 0;
+};
+
+/// Walks the raw matches of the compiled token pattern through a text, up to its first NUL.
+/// Where the byte a match starts with decides what the pattern takes (names, numbers, single
+/// characters, line feeds and blanks) the answer is read off the bytes; the pattern itself is
+/// searched for everything else.
+class RawMatches {
+ public:
+  /// Starts at the beginning of `text`; the pattern and the text must outlive the walk.
+  RawMatches(const Pattern* tokenPattern, const std::string& text);
+
+  /// Stores the next raw match; false when there is none.
+  bool next(RawMatch* match);
+
+ private:
+  const Pattern* pattern_;
+  const char* text_;
+  size_t length_;
+  size_t at_ = 0;
+};
 
 #endif  // GANTRELL_SCAN_LEXER_H_

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "scan/classifier.h"
+#include "text/pattern.h"
 
 namespace {
 
@@ -17,8 +18,8 @@ std::ostream& operator<<(std::ostream& out, const Lexed& t) {
   return out << "{«" << t.text << "» " << tokenKindName(t.kind) << " " << t.line << "}";
 }
 
-void collect(const std::string& text, int32_t kind, int32_t line, void* context) {
-  static_cast<std::vector<Lexed>*>(context)->push_back({text, kind, line});
+void collect(std::string_view text, int32_t kind, int32_t line, void* context) {
+  static_cast<std::vector<Lexed>*>(context)->push_back({std::string(text), kind, line});
 }
 
 std::vector<Lexed> lex(const std::string& text, int32_t* result = nullptr) {
@@ -120,4 +121,31 @@ TEST(Lexer, CommentsLinesAndResults) {
   EXPECT_EQ(0, result);
   EXPECT_TRUE(lex("  \t:", &result).empty());
   EXPECT_EQ(0, result);
+}
+
+TEST(Lexer, RawMatchesReadOffTheBytesAreThePatternsOwn) {
+  // Every text of one or two bytes: the walk gives the matches the pattern alone gives, and the
+  // kinds it reads off the bytes are the classifier's.
+  Pattern* pattern = compilePattern(kTokenPattern);
+  ASSERT_NE(nullptr, pattern);
+  const auto agree = [pattern](const std::string& text) {
+    RawMatches walk(pattern, text);
+    MatchCursor alone(pattern, text.c_str());
+    RawMatch match;
+    std::string expected;
+    for (;;) {
+      const bool more = alone.next(&expected);
+      if (walk.next(&match) != more) return false;
+      if (!more) return true;
+      if (std::string(match.text, match.length) != expected) return false;
+      if (match.kind != None && match.kind != classifyToken(expected)) return false;
+    }
+  };
+  for (int first = 1; first < 256; ++first) {
+    ASSERT_TRUE(agree(std::string(1, static_cast<char>(first)))) << first;
+    for (int second = 1; second < 256; ++second)
+      ASSERT_TRUE(agree({static_cast<char>(first), static_cast<char>(second)}))
+          << first << " " << second;
+  }
+  freePattern(pattern);
 }

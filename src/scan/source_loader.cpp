@@ -58,9 +58,12 @@ bool mayNameInclude(const std::string& line) {
     return true;
   };
   static const size_t kLength = sizeof "ncludefile" - 1;
-  for (size_t i = 0; i + kLength <= line.size(); ++i)
+  for (size_t i = 0; i + kLength <= line.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(line[i]);
+    if ((c | 0x20) != 'n' && c < 128) continue;  // the lowered byte can't be an "n"
     if (lowEquals(i, "nclude") && (lowEquals(i + 6, "file") || lowEquals(i + 6, "path")))
       return true;
+  }
   return false;
 }
 
@@ -140,7 +143,10 @@ class Loader {
     }
     text_ += piece;
     text_ += '\n';
-    const int32_t taken = 1 + static_cast<int32_t>(std::count(piece.begin(), piece.end(), '\n'));
+    const int32_t taken =
+        piece.find('\n') == std::string::npos
+            ? 1
+            : 1 + static_cast<int32_t>(std::count(piece.begin(), piece.end(), '\n'));
     lines_ += taken;
     return taken;
   }
@@ -158,9 +164,9 @@ class Loader {
     const int32_t first = lines_ + 1;
     const int32_t taken = appendLine(line);
     OpenSource& source = stack_.back();
-    if (map_ != nullptr) {
-      // A new origin starts wherever this file's lines stop following each other directly;
-      // every piece of a line split by its own line feeds lies on that one file line.
+    // A new origin starts wherever this file's lines stop following each other directly; every
+    // piece of a line split by its own line feeds lies on that one file line.
+    if (map_ != nullptr && (source.lastCombinedLine != first - 1 || taken > 1)) {
       const std::string path = source.directory + source.fileName;
       if (source.lastCombinedLine != first - 1) map_->origins.push_back({first, path, fileLine});
       for (int32_t k = 1; k < taken; ++k) map_->origins.push_back({first + k, path, fileLine});
@@ -196,7 +202,7 @@ std::string loadSource(const std::string& directory, const std::string& fileName
   return Loader(map, directory).run(directory, fileName);
 }
 
-void collectToken(const std::string& text, int32_t kind, int32_t line, void* list) {
+void collectToken(std::string_view text, int32_t kind, int32_t line, void* list) {
   if (kind == Comment) return;
   TokenList* tokens = static_cast<TokenList*>(list);
   // A token that can't be stored would leave the scan short without a word: the run ends.

@@ -37,7 +37,7 @@ std::string loadSource(const std::string& directory, const std::string& fileName
                        SourceMap* map = nullptr);
 
 /// Stores a token in the list unless it is a comment.
-void collectToken(const std::string& text, int32_t kind, int32_t line, void* list);
+void collectToken(std::string_view text, int32_t kind, int32_t line, void* list);
 
 /// Returns the token list of a source file and its includes (empty when it can't be read).
 /// An `exact` path is taken as it stands; otherwise a double quote in it is a delimiter.

@@ -61,13 +61,15 @@ void* allocate(Chunk*& head, size_t bytes, size_t align) {
 
 bool inRange(const TokenList* list, int32_t index) { return index >= 0 && index < list->count; }
 
-char* copyText(TokenList* list, const std::string& text) {
+char* copyText(TokenList* list, std::string_view text) {
   char* copy = static_cast<char*>(allocate(storageOf(list)->characters, text.size() + 1, 1));
-  if (copy != nullptr) std::memcpy(copy, text.c_str(), text.size() + 1);
+  if (copy == nullptr) return nullptr;
+  std::memcpy(copy, text.data(), text.size());
+  copy[text.size()] = '\0';
   return copy;
 }
 
-int add(TokenList* list, const std::string& text, int16_t kind, int32_t line) {
+int add(TokenList* list, std::string_view text, int16_t kind, int32_t line) {
   if (list->capacity <= list->count + 1) {
     // The capacity grows by 255 records; the memory behind it doubles, so that a million tokens
     // don't cost thousands of copies of the whole block where realloc moves it.

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 /// Passed to setToken as kind or line: the field keeps its stored value.
 constexpr int32_t KeepValue = -65535;
@@ -19,7 +20,7 @@ struct TokenList;
 
 /// The table of operations that every TokenList refers to, in slot order.
 struct TokenListOps {
-  int (*add)(TokenList* list, const std::string& text, int16_t kind, int32_t line);
+  int (*add)(TokenList* list, std::string_view text, int16_t kind, int32_t line);
   std::string (*getText)(const TokenList* list, int32_t index);
   int32_t (*getKind)(const TokenList* list, int32_t index);
   int32_t (*getLine)(const TokenList* list, int32_t index);

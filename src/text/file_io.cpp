@@ -48,8 +48,11 @@ std::string readRawLine(File* file) {
     // Take the run of ordinary bytes at once, up to the next LF, CR or NUL.
     const unsigned char* start = file->buffer + file->pos;
     const unsigned char* end = file->buffer + file->len;
-    const unsigned char* stop = start;
-    while (stop < end && *stop != '\n' && *stop != '\r' && *stop != 0) ++stop;
+    const unsigned char* stop = end;
+    for (const int wanted : {int{'\n'}, int{'\r'}, 0}) {
+      const void* found = std::memchr(start, wanted, static_cast<size_t>(stop - start));
+      if (found != nullptr) stop = static_cast<const unsigned char*>(found);
+    }
     line.append(reinterpret_cast<const char*>(start), static_cast<size_t>(stop - start));
     file->pos += static_cast<size_t>(stop - start);
     if (stop == end) continue;

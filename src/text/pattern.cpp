@@ -43,11 +43,24 @@ bool patternMatches(const Pattern* pattern, const char* text) {
   if (live(pattern) == nullptr || text == nullptr) return false;
   // The texts tested are short: a copy with a tail of zero bytes costs little.
   const size_t length = std::strlen(text);
-  std::string subject(text, length);
-  subject.append(kPatternReadAhead, '\0');
+  char onStack[256];
+  std::string onHeap;
+  char* subject = onStack;
+  if (length + kPatternReadAhead > sizeof onStack) {
+    onHeap.resize(length + kPatternReadAhead);
+    subject = &onHeap[0];
+  }
+  std::memcpy(subject, text, length);
+  std::memset(subject + length, 0, kPatternReadAhead);
   size_t start = 0;
   size_t end = 0;
-  return backendSearch(pattern, subject.data(), length, &start, &end);
+  return backendSearch(pattern, subject, length, &start, &end);
+}
+
+bool findMatch(const Pattern* pattern, const char* subject, size_t length, size_t* start,
+               size_t* end) {
+  if (live(pattern) == nullptr || subject == nullptr) return false;
+  return backendSearch(pattern, subject, length, start, end);
 }
 
 MatchCursor::MatchCursor(const Pattern* pattern, const char* text)

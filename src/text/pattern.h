@@ -19,6 +19,11 @@ Pattern* compilePattern(const char* patternText);
 /// Tells whether the pattern matches anywhere in the text (up to its first NUL).
 bool patternMatches(const Pattern* pattern, const char* text);
 
+/// Finds the leftmost match in the first `length` bytes of `subject`, searched as a text of its
+/// own; stores the offsets of its start and end and returns true, or returns false.
+bool findMatch(const Pattern* pattern, const char* subject, size_t length, size_t* start,
+               size_t* end);
+
 /// Walks the successive matches of a pattern through a text, one at a time.
 class MatchCursor {
  public:

@@ -54,8 +54,12 @@ bool backendSearch(const Pattern* pattern, const char* subject, size_t length, s
                    size_t* end) {
   if (pattern->match == nullptr) return false;
   const PCRE2_SPTR bytes = reinterpret_cast<PCRE2_SPTR>(subject);
-  int result = pcre2_match(pattern->code, bytes, length, 0, PCRE2_NO_UTF_CHECK, pattern->match,
-                           pattern->context);
+  // The native code's own entry skips the checks of the general one.
+  int result = pattern->stack != nullptr
+                   ? pcre2_jit_match(pattern->code, bytes, length, 0, PCRE2_NO_UTF_CHECK,
+                                     pattern->match, pattern->context)
+                   : pcre2_match(pattern->code, bytes, length, 0, PCRE2_NO_UTF_CHECK,
+                                 pattern->match, pattern->context);
   if (result == PCRE2_ERROR_JIT_STACKLIMIT)
     result = pcre2_match(pattern->code, bytes, length, 0, PCRE2_NO_UTF_CHECK | PCRE2_NO_JIT,
                          pattern->match, pattern->context);

@@ -15,8 +15,11 @@ std::string decodeUtf8ToBytes(const std::string& bytes) {
     const unsigned char lead = static_cast<unsigned char>(bytes[i]);
     const size_t left = n - i - 1;  // bytes after the lead
     if (lead < 0x80) {
-      out.push_back(static_cast<char>(lead));
-      ++i;
+      // A run of ASCII bytes passes at once.
+      size_t run = i + 1;
+      while (run < n && static_cast<unsigned char>(bytes[run]) < 0x80) ++run;
+      out.append(bytes, i, run - i);
+      i = run;
     } else if ((lead & 0xE0) == 0xC0 && left >= 1) {
       const unsigned char next = static_cast<unsigned char>(bytes[i + 1]);
       if (isContinuation(next)) {

@@ -1,0 +1,3 @@
+ProcedureDLL.l Add(*a, b.l)
+  ProcedureReturn a + b ; sum
+EndProcedure

@@ -1,0 +1,4 @@
+; {PB+} marker
+;{PB+}:dir/a.pb
+x
+y

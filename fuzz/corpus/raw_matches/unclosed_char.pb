@@ -1,0 +1,2 @@
+x = 'unclosed
+  y = 2

@@ -1,0 +1,29 @@
+// Walks the token pattern's raw matches through arbitrary text twice: as the lexer does, reading
+// the matches it can off the bytes, and with the pattern alone. Both walks must give the same
+// matches, and every kind read off the bytes must be the classifier's.
+#include <string>
+
+#include "fuzz_support.h"
+#include "scan/classifier.h"
+#include "scan/lexer.h"
+#include "text/pattern.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static Pattern* const pattern = compilePattern(kTokenPattern);
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  RawMatches walk(pattern, text);
+  MatchCursor alone(pattern, text.c_str());
+  RawMatch match;
+  std::string expected;
+  for (int index = 0;; ++index) {
+    const bool more = alone.next(&expected);
+    FUZZ_CHECK(walk.next(&match) == more, "the walks end apart at match " + std::to_string(index));
+    if (!more) break;
+    const std::string got(match.text, match.length);
+    FUZZ_CHECK(got == expected, "match " + std::to_string(index) + ": «" + got + "», not «" +
+                                    expected + "»");
+    FUZZ_CHECK(match.kind == None || match.kind == classifyToken(expected),
+               "the kind of «" + expected + "»");
+  }
+  return 0;
+}
