@@ -40,12 +40,17 @@ rm -rf "$work"
 mkdir -p "$work"
 cd "$work"
 # Unpacking needs no privileges; as root apt would warn about its sandbox user. Newest version
-# first; should a mirror list a version whose files it does not serve, the next one is taken.
+# first. Should a mirror not serve a version's Debian files (seen for a stable update whose
+# .dsc was missing), its upstream tarball alone will do: the library's sources are the same.
 fetched=0
 for version in $(apt-cache showsrc pcre2 | sed -n 's/^Version: //p' | sort -ruV); do
   if apt-get source -qq "pcre2=$version" >>apt-source.log 2>&1; then
     fetched=1
     break
+  fi
+  rm -rf pcre2-* pcre2_*
+  if apt-get source -qq --tar-only "pcre2=$version" >>apt-source.log 2>&1; then
+    tar -xf pcre2_*.orig.tar.* && fetched=1 && break
   fi
   rm -rf pcre2-* pcre2_*
 done
