@@ -39,8 +39,22 @@ work=$(dirname "$prefix")/pcre2-src
 rm -rf "$work"
 mkdir -p "$work"
 cd "$work"
-# Unpacking needs no privileges; as root apt would warn about its sandbox user.
-apt-get source -qq pcre2 >apt-source.log 2>&1 || { cat apt-source.log >&2; exit 1; }
+# Unpacking needs no privileges; as root apt would warn about its sandbox user. Newest version
+# first. Should a mirror not serve a version's Debian files (seen for a stable update whose
+# .dsc was missing), its upstream tarball alone will do: the library's sources are the same.
+fetched=0
+for version in $(apt-cache showsrc pcre2 | sed -n 's/^Version: //p' | sort -ruV); do
+  if apt-get source -qq "pcre2=$version" >>apt-source.log 2>&1; then
+    fetched=1
+    break
+  fi
+  rm -rf pcre2-* pcre2_*
+  if apt-get source -qq --tar-only "pcre2=$version" >>apt-source.log 2>&1; then
+    tar -xf pcre2_*.orig.tar.* && fetched=1 && break
+  fi
+  rm -rf pcre2-* pcre2_*
+done
+((fetched)) || { cat apt-source.log >&2; exit 1; }
 src=$(find . -maxdepth 1 -type d -name 'pcre2-*' | head -n 1)
 [[ -n $src ]] || { echo "build-pcre2-mingw: apt-get source gave no pcre2 tree" >&2; exit 1; }
 cd "$src"

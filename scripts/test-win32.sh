@@ -33,7 +33,10 @@ exe=$out/gantrell-win32.exe
 
 echo "== the executable"
 objdump=i686-w64-mingw32-objdump
-file "$exe" | grep -q 'PE32 executable (GUI) Intel 80386' || { file "$exe"; exit 1; }
+# From the headers, not file(1), whose wording differs between Debian releases.
+headers=$($objdump -p "$exe")
+grep -q 'file format pei-i386' <<<"$headers" && grep -qE '^Magic\s+010b\s+\(PE32\)' <<<"$headers" &&
+  grep -qE '^Subsystem\s+00000002\s+\(Windows GUI\)' <<<"$headers" || { file "$exe"; exit 1; }
 system_dlls='^(advapi32|comctl32|comdlg32|gdi32|kernel32|msvcrt|ole32|shell32|user32|winmm)\.dll$'
 imports=$($objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z')
 others=$(grep -vE "$system_dlls" <<<"$imports" || true)
