@@ -39,9 +39,13 @@ TokenRole roleOf(const TokenList* tokens, int32_t position, bool inMacroBody) {
   }
   if (kind != Identifier) return found;
   const std::string text = ops.getText(tokens, position);
-  // Only words of these lengths can be one of the words below: most names are not compared.
+  // Only words of these lengths and first letters can be one of the words below: most names
+  // are not compared.
   const size_t n = text.size();
-  if (n != 5 && n != 8 && n != 13 && n != 14) return found;
+  const char first = static_cast<char>(text[0] | 0x20);
+  if (!(n == 5 && first == 'm') && !(n == 8 && first == 'e') &&
+      !((n == 13 || n == 14) && first == 'p'))
+    return found;
   if (lowerCaseEquals(text, "macro")) {
     found.role = Role::MacroStart;
   } else if (lowerCaseEquals(text, "endmacro")) {

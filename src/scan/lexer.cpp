@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "scan/classifier.h"
+#include "text/code_page.h"
 #include "text/pattern.h"
 #include "text/text_ops.h"
 
@@ -34,8 +35,31 @@ constexpr std::array<Start, 256> kStarts = [] {
   return starts;
 }();
 
-bool isNameByte(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+constexpr std::array<bool, 256> kNameBytes = [] {
+  std::array<bool, 256> name{};
+  for (int c = 0; c < 256; ++c)
+    name[c] = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+  return name;
+}();
+
+bool isNameByte(char c) { return kNameBytes[static_cast<unsigned char>(c)]; }
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool isHexDigit(char c) {
+  return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// The classifier's kind of a string literal: its number test finds a decimal fraction ("1.5")
+// or a "$" with a hex digit anywhere in the text, quotes and all, and makes it a Number;
+// any other literal is a String.
+int32_t stringKind(const char* text, size_t length) {
+  for (size_t i = 0; i + 1 < length; ++i) {
+    if (text[i] == '$' && isHexDigit(text[i + 1])) return Number;
+    if (isDigit(text[i]) && text[i + 1] == '.' && i + 2 < length && isDigit(text[i + 2]))
+      return Number;
+  }
+  return String;
 }
 
 // The raw matches with one match of look-ahead.
@@ -96,7 +120,9 @@ bool RawMatches::next(RawMatch* match) {
     int32_t kind = None;
     switch (kStarts[static_cast<unsigned char>(*start)]) {
       case Start::Blank:
-        ++at_;
+        // The text ends in a NUL, which is no blank: the run stops at the end at the latest.
+        do ++at_;
+        while (kStarts[static_cast<unsigned char>(text_[at_])] == Start::Blank);
         continue;
       case Start::Single: {
         // The classifier's answers for single bytes, taken once.
@@ -111,13 +137,14 @@ bool RawMatches::next(RawMatch* match) {
         kind = kinds[static_cast<unsigned char>(*start)];
         break;
       }
+      // The NUL after the text ends a run of digits or name bytes.
       case Start::Digits:
-        while (at_ + length < length_ && start[length] >= '0' && start[length] <= '9') ++length;
+        while (isDigit(start[length])) ++length;
         kind = Number;
         break;
       case Start::Name:
-        while (at_ + length < length_ && isNameByte(start[length])) ++length;
-        if (at_ + length < length_ && start[length] == '$') ++length;
+        while (isNameByte(start[length])) ++length;
+        if (start[length] == '$') ++length;
         kind = isKeyword(start, length) ? Keyword : Identifier;
         break;
       case Start::Ask: {
@@ -128,10 +155,14 @@ bool RawMatches::next(RawMatch* match) {
           at_ = length_;
           return false;
         }
-        // Only a comment starts with ";", and only a constant with "#".
+        // Only a comment starts with ";", only a constant with "#", only a string with a quote.
         const char lead = start[first];
-        *match = {start + first, end - first,
-                  lead == ';' ? Comment : lead == '#' ? Constant : static_cast<int32_t>(None)};
+        const size_t matched = end - first;
+        *match = {start + first, matched,
+                  lead == ';'   ? Comment
+                  : lead == '#' ? Constant
+                  : lead == '"' ? stringKind(start + first, matched)
+                                : static_cast<int32_t>(None)};
         at_ += end;
         return true;
       }
@@ -158,7 +189,11 @@ int32_t lexText(const std::string& text, TokenSink sink, void* context) {
     const int32_t previousKind = kind;
     std::string_view token(match.text, match.length);
     kind = kindOf(match);
-    if (kind == Keyword) token = joined = lowerCase(std::string(token));
+    if (kind == Keyword) {
+      joined.assign(token);
+      for (char& c : joined) c = static_cast<char>(lowerCaseByte(static_cast<unsigned char>(c)));
+      token = joined;
+    }
     if (is(match, '*') && mayStartPointer(previousKind)) {
       const RawMatch* following = raw.peek();
       if (following != nullptr && kindOf(*following) == Identifier) {

@@ -1,5 +1,7 @@
 #include "scan/lexer.h"
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "scan/classifier.h"
@@ -143,9 +145,26 @@ TEST(Lexer, RawMatchesReadOffTheBytesAreThePatternsOwn) {
   };
   for (int first = 1; first < 256; ++first) {
     ASSERT_TRUE(agree(std::string(1, static_cast<char>(first)))) << first;
-    for (int second = 1; second < 256; ++second)
+    for (int second = 1; second < 256; ++second) {
       ASSERT_TRUE(agree({static_cast<char>(first), static_cast<char>(second)}))
           << first << " " << second;
+      // String literals holding any two bytes.
+      ASSERT_TRUE(agree({'"', static_cast<char>(first), static_cast<char>(second), '"'}))
+          << first << " " << second;
+    }
   }
+  // String literals holding up to four bytes of those that the kind of a literal turns on.
+  const std::string bytes = "019.$aFg%-e\" \r\x80\xFF";
+  std::string inner;
+  const std::function<void(size_t)> grow = [&](size_t left) {
+    ASSERT_TRUE(agree('"' + inner + '"')) << inner;
+    if (left == 0) return;
+    for (const char c : bytes) {
+      inner.push_back(c);
+      grow(left - 1);
+      inner.pop_back();
+    }
+  };
+  grow(4);
   freePattern(pattern);
 }

@@ -1,6 +1,8 @@
 #include "scan/source_loader.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <new>
 #include <set>
 
@@ -43,26 +45,44 @@ class IncludedFiles {
 struct OpenSource {
   std::string directory;
   std::string fileName;
-  std::vector<std::string> lines;
+  FileLines lines;
   size_t next = 0;
   bool resumeParent = false;  // write the including file's marker when this one is done
   int32_t lastCombinedLine = -1;
 };
 
+// Tells whether any of the eight bytes at `bytes` is a "u" or a "U".
+bool holdsU(const char* bytes) {
+  uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  // A byte becomes zero where it was "u" or "U"; then the lowest zero byte sets its top bit.
+  const uint64_t x = (word | 0x2020202020202020u) ^ 0x7575757575757575u;
+  return ((x - 0x0101010101010101u) & ~x & 0x8080808080808080u) != 0;
+}
+
 // Tells whether the line could hold "includefile" or "includepath" in any letter case, without
 // lowering the whole line: most lines can't, and lowering every line is a good part of loading.
-bool mayNameInclude(const std::string& line) {
+bool mayNameInclude(std::string_view line) {
   const auto lowEquals = [&line](size_t at, const char* word) {
     for (size_t k = 0; word[k] != '\0'; ++k)
       if (lowerCaseByte(static_cast<unsigned char>(line[at + k])) != word[k]) return false;
     return true;
   };
   static const size_t kLength = sizeof "ncludefile" - 1;
-  for (size_t i = 0; i + kLength <= line.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(line[i]);
-    if ((c | 0x20) != 'n' && c < 128) continue;  // the lowered byte can't be an "n"
-    if (lowEquals(i, "nclude") && (lowEquals(i + 6, "file") || lowEquals(i + 6, "path")))
-      return true;
+  if (line.size() < kLength) return false;
+  const size_t last = line.size() - kLength;  // the last place the word can start
+  // Where only "U" and "u" lower to the "u" of "nclude", three bytes after its start (in every
+  // code page seen so far), eight places at a time are passed over where there is none.
+  static const bool onlyUsLowerToU = [] {
+    for (int byte = 128; byte < 256; ++byte)
+      if (lowerCaseByte(static_cast<unsigned char>(byte)) == 'u') return false;
+    return true;
+  }();
+  for (size_t i = 0; i <= last; i += 8) {
+    if (onlyUsLowerToU && i + 3 + 8 <= line.size() && !holdsU(line.data() + i + 3)) continue;
+    for (size_t at = i; at < i + 8 && at <= last; ++at)
+      if (lowEquals(at, "nclude") && (lowEquals(at + 6, "file") || lowEquals(at + 6, "path")))
+        return true;
   }
   return false;
 }
@@ -75,14 +95,14 @@ class Loader {
     open(directory, fileName, false);
     while (!stack_.empty() && !tooLarge_) {
       OpenSource& source = stack_.back();
-      if (source.next == source.lines.size()) {
+      if (source.next == source.lines.count()) {
         const bool resume = source.resumeParent;
         stack_.pop_back();
         if (resume) appendMarker(stack_.back().directory, stack_.back().fileName);
         continue;
       }
       const int32_t fileLine = static_cast<int32_t>(++source.next);
-      processLine(source.lines[fileLine - 1], fileLine);
+      processLine(source.lines.line(fileLine - 1), fileLine);
     }
     // The token pattern's library may read ahead of the text's end: those bytes get a value.
     const size_t size = text_.size();
@@ -105,9 +125,9 @@ class Loader {
     return true;
   }
 
-  void processLine(const std::string& line, int32_t fileLine) {
+  void processLine(std::string_view line, int32_t fileLine) {
     const IncludeDirective directive =
-        mayNameInclude(line) ? readIncludeDirective(line) : IncludeDirective();
+        mayNameInclude(line) ? readIncludeDirective(std::string(line)) : IncludeDirective();
     if (directive.kind != IncludeDirective::Kind::Include) {
       if (directive.kind == IncludeDirective::Kind::IncludePath)
         search_.setIncludePath(stack_.back().directory, directive.name);
@@ -135,7 +155,7 @@ class Loader {
   // Appends a piece and its line feed; returns how many lines of the combined text it takes,
   // which is more than one when the piece holds line feeds of its own (a UTF-8 file can encode
   // one inside a line, and a path may hold one).
-  int32_t appendLine(const std::string& piece) {
+  int32_t appendLine(std::string_view piece) {
     if (piece.size() >= limit_ - text_.size()) tooLarge_ = true;
     if (tooLarge_) {
       if (map_ != nullptr) map_->tooLarge = true;
@@ -144,7 +164,7 @@ class Loader {
     text_ += piece;
     text_ += '\n';
     const int32_t taken =
-        piece.find('\n') == std::string::npos
+        piece.find('\n') == std::string_view::npos
             ? 1
             : 1 + static_cast<int32_t>(std::count(piece.begin(), piece.end(), '\n'));
     lines_ += taken;
@@ -160,7 +180,7 @@ class Loader {
     if (!stack_.empty()) stack_.back().lastCombinedLine = -1;
   }
 
-  void appendFileLine(const std::string& line, int32_t fileLine) {
+  void appendFileLine(std::string_view line, int32_t fileLine) {
     const int32_t first = lines_ + 1;
     const int32_t taken = appendLine(line);
     OpenSource& source = stack_.back();

@@ -190,3 +190,15 @@ TEST(SourceLoader, RunningOutOfMemoryIsNeverSilent) {
   std::unique_ptr<TokenList, ListDeleter> all(tokenizeFile(path));
   EXPECT_EQ(40006, all->ops->count(all.get()));
 }
+
+TEST(SourceLoader, AnIncludeIsFollowedWhereverItsLinePlacesIt) {
+  ScratchDir scratch;
+  scratch.write("b.pbi", "w\n");
+  for (const char* keyword : {"IncludeFile", "XINCLUDEFILE", "xincludefile"}) {
+    for (size_t blanks = 0; blanks < 20; ++blanks) {
+      const std::string line = std::string(blanks, ' ') + keyword + "\"b.pbi\"";
+      scratch.write("a.pb", line);
+      EXPECT_NE(std::string::npos, loadSource(scratch.path(), "a.pb").find("\nw\n")) << line;
+    }
+  }
+}

@@ -32,15 +32,9 @@ TokenListStorage* storageOf(TokenList* list) { return reinterpret_cast<TokenList
 
 char* chunkData(Chunk* chunk) { return reinterpret_cast<char*>(chunk + 1); }
 
-// Returns `bytes` bytes aligned to `align` from a chain of chunks, or null when memory runs out.
-void* allocate(Chunk*& head, size_t bytes, size_t align) {
-  if (head != nullptr) {
-    const size_t start = (head->used + align - 1) & ~(align - 1);
-    if (start + bytes <= head->size) {
-      head->used = start + bytes;
-      return chunkData(head) + start;
-    }
-  }
+// Starts a new chunk for a request of `bytes` that the current one can't take; null when memory
+// runs out.
+[[gnu::noinline]] void* allocateInNewChunk(Chunk*& head, size_t bytes) {
   // A large request gets a chunk of its own, kept behind the current one.
   const bool large = bytes > kChunkSize / 4;
   const size_t size = large ? bytes : kChunkSize;
@@ -59,6 +53,18 @@ void* allocate(Chunk*& head, size_t bytes, size_t align) {
   return chunkData(chunk);
 }
 
+// Returns `bytes` bytes aligned to `align` from a chain of chunks, or null when memory runs out.
+inline void* allocate(Chunk*& head, size_t bytes, size_t align) {
+  if (head != nullptr) {
+    const size_t start = (head->used + align - 1) & ~(align - 1);
+    if (start + bytes <= head->size) {
+      head->used = start + bytes;
+      return chunkData(head) + start;
+    }
+  }
+  return allocateInNewChunk(head, bytes);
+}
+
 bool inRange(const TokenList* list, int32_t index) { return index >= 0 && index < list->count; }
 
 char* copyText(TokenList* list, std::string_view text) {
@@ -69,27 +75,31 @@ char* copyText(TokenList* list, std::string_view text) {
   return copy;
 }
 
-int add(TokenList* list, std::string_view text, int16_t kind, int32_t line) {
-  if (list->capacity <= list->count + 1) {
-    // The capacity grows by 255 records; the memory behind it doubles, so that a million tokens
-    // don't cost thousands of copies of the whole block where realloc moves it.
-    const int32_t grown = list->capacity + kTokenListGrowth;
-    int32_t& reserved = storageOf(list)->reserved;
-    if (grown > reserved) {
-      const int32_t doubled = reserved > INT32_MAX / 2 ? INT32_MAX : reserved * 2;
-      const int32_t room = doubled > grown ? doubled : grown;
-      const size_t bytes = static_cast<size_t>(room) * sizeof(Token);
-      if (!takeFromMemoryBudget(bytes)) return 0;
-      void* block = std::realloc(list->entries, bytes);
-      if (block == nullptr) return 0;
-      list->entries = static_cast<Token*>(block);
-      reserved = room;
-    }
-    // Only the records the capacity takes in are zeroed: the rest of the room stays untouched.
-    std::memset(list->entries + list->capacity, 0,
-                static_cast<size_t>(kTokenListGrowth) * sizeof(Token));
-    list->capacity = grown;
+// Makes room for 255 more records; false when the block can't be enlarged.
+[[gnu::noinline]] bool grow(TokenList* list) {
+  // The capacity grows by 255 records; the memory behind it doubles, so that a million tokens
+  // don't cost thousands of copies of the whole block where realloc moves it.
+  const int32_t grown = list->capacity + kTokenListGrowth;
+  int32_t& reserved = storageOf(list)->reserved;
+  if (grown > reserved) {
+    const int32_t doubled = reserved > INT32_MAX / 2 ? INT32_MAX : reserved * 2;
+    const int32_t room = doubled > grown ? doubled : grown;
+    const size_t bytes = static_cast<size_t>(room) * sizeof(Token);
+    if (!takeFromMemoryBudget(bytes)) return false;
+    void* block = std::realloc(list->entries, bytes);
+    if (block == nullptr) return false;
+    list->entries = static_cast<Token*>(block);
+    reserved = room;
   }
+  // Only the records the capacity takes in are zeroed: the rest of the room stays untouched.
+  std::memset(list->entries + list->capacity, 0,
+              static_cast<size_t>(kTokenListGrowth) * sizeof(Token));
+  list->capacity = grown;
+  return true;
+}
+
+int add(TokenList* list, std::string_view text, int16_t kind, int32_t line) {
+  if (list->capacity <= list->count + 1 && !grow(list)) return 0;
   char** holder =
       static_cast<char**>(allocate(storageOf(list)->holders, sizeof(char*), alignof(char*)));
   char* characters = holder == nullptr ? nullptr : copyText(list, text);

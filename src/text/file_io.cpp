@@ -41,9 +41,8 @@ size_t ensureAvailable(File* file, size_t wanted) {
   return file->len;
 }
 
-// Collects the bytes of one line up to LF, CR, CR LF or the end; NUL bytes are dropped.
-std::string readRawLine(File* file) {
-  std::string line;
+// Appends the bytes of one line up to LF, CR, CR LF or the end to `line`; NUL bytes are dropped.
+void readRawLine(File* file, std::string* line) {
   while (ensureAvailable(file, 1) > 0) {
     // Take the run of ordinary bytes at once, up to the next LF, CR or NUL.
     const unsigned char* start = file->buffer + file->pos;
@@ -53,7 +52,7 @@ std::string readRawLine(File* file) {
       const void* found = std::memchr(start, wanted, static_cast<size_t>(stop - start));
       if (found != nullptr) stop = static_cast<const unsigned char*>(found);
     }
-    line.append(reinterpret_cast<const char*>(start), static_cast<size_t>(stop - start));
+    line->append(reinterpret_cast<const char*>(start), static_cast<size_t>(stop - start));
     file->pos += static_cast<size_t>(stop - start);
     if (stop == end) continue;
     const unsigned char byte = file->buffer[file->pos++];
@@ -63,7 +62,6 @@ std::string readRawLine(File* file) {
       break;
     }
   }
-  return line;
 }
 
 uint16_t unitAt(const File* file) {
@@ -147,15 +145,31 @@ TextFormat detectTextFormat(File* file) {
 
 bool atEndOfFile(File* file) { return ensureAvailable(file, 1) == 0; }
 
-std::string readLine(File* file, TextFormat format) {
+namespace {
+
+// Appends the next line, decoded, to `text`.
+void appendLine(File* file, TextFormat format, std::string* text) {
+  const size_t start = text->size();
   switch (format) {
     case TextFormat::Utf8:
-      return decodeUtf8ToBytes(readRawLine(file));
+      readRawLine(file, text);
+      text->resize(start + decodeUtf8InPlace(text->data() + start, text->size() - start));
+      return;
     case TextFormat::Utf16LE:
-      return utf16ToCodePage(readUtf16LeLine(file));
+      *text += utf16ToCodePage(readUtf16LeLine(file));
+      return;
     default:
-      return readRawLine(file);
+      readRawLine(file, text);
+      return;
   }
+}
+
+}  // namespace
+
+std::string readLine(File* file, TextFormat format) {
+  std::string line;
+  appendLine(file, format, &line);
+  return line;
 }
 
 bool writeText(File* file, const std::string& text) {
@@ -182,14 +196,19 @@ bool closeFile(File* file, std::string* err) {
   return flushed && closed;
 }
 
-bool readAllLines(const std::string& path, std::vector<std::string>* lines, size_t budget) {
+std::string_view FileLines::line(size_t index) const {
+  const size_t start = index == 0 ? 0 : ends[index - 1];
+  return std::string_view(text).substr(start, ends[index] - start);
+}
+
+bool readAllLines(const std::string& path, FileLines* lines, size_t budget) {
   File* file = openForReading(path);
   if (file == nullptr) return false;
   const TextFormat format = detectTextFormat(file);
-  size_t taken = 0;
-  while (taken <= budget && !atEndOfFile(file)) {
-    lines->push_back(readLine(file, format));
-    taken += lines->back().size() + 1;
+  // Each line's line feed counts against the budget too.
+  while (lines->text.size() + lines->ends.size() <= budget && !atEndOfFile(file)) {
+    appendLine(file, format, &lines->text);
+    lines->ends.push_back(lines->text.size());
   }
   closeFile(file);
   return true;

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 /// The text format of a source file, announced by its byte-order mark.
@@ -47,10 +48,20 @@ bool writeText(File* file, const std::string& text);
 /// the reason in `err` when a write, flush, sync, close or rename failed.
 bool closeFile(File* file, std::string* err = nullptr);
 
+/// The lines of one file, decoded and kept end to end in one text.
+struct FileLines {
+  std::string text;
+  std::vector<size_t> ends;  // where each line ends in `text`
+
+  /// The number of lines.
+  size_t count() const { return ends.size(); }
+  /// The line at `index`, without a terminator.
+  std::string_view line(size_t index) const;
+};
+
 /// Reads every line of the file at `path` into `lines` and closes it, stopping early once the
 /// lines and a line feed after each take more than `budget` bytes; false when it won't open.
-bool readAllLines(const std::string& path, std::vector<std::string>* lines,
-                  size_t budget = SIZE_MAX);
+bool readAllLines(const std::string& path, FileLines* lines, size_t budget = SIZE_MAX);
 
 /// Identifies the file a path names (device and inode, or volume and file index).
 struct FileIdentity {

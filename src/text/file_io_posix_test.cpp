@@ -24,7 +24,7 @@ TEST(FileIoPosix, ADirectoryOpensAndReadsAsAnEmptyFile) {
 TEST(FileIoPosix, DevicesAreNoSourceFiles) {
   EXPECT_EQ(nullptr, openForReading("/dev/zero"));
   EXPECT_EQ(nullptr, openForReading("/dev/null"));
-  std::vector<std::string> lines;
+  FileLines lines;
   EXPECT_FALSE(readAllLines("/dev/urandom", &lines));
 }
 
@@ -56,15 +56,17 @@ TEST(FileIoPosix, PipesNeverMakeAReadWait) {
   const std::string fifo = dir.path() + "fifo";
   ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
   // Nobody writes: the open does not wait, and the FIFO reads as an empty file.
-  std::vector<std::string> lines;
+  FileLines lines;
   EXPECT_TRUE(readAllLines(fifo, &lines));
-  EXPECT_TRUE(lines.empty());
+  EXPECT_EQ(0u, lines.count());
   // A writer that stays but sends nothing more: what is there is read, then it ends.
   int ends[2];
   ASSERT_EQ(0, ::pipe(ends));
   ASSERT_EQ(3, ::write(ends[1], "a\nb", 3));
   EXPECT_TRUE(readAllLines("/proc/self/fd/" + std::to_string(ends[0]), &lines));
-  EXPECT_EQ((std::vector<std::string>{"a", "b"}), lines);
+  ASSERT_EQ(2u, lines.count());
+  EXPECT_EQ("a", lines.line(0));
+  EXPECT_EQ("b", lines.line(1));
   ::close(ends[0]);
   ::close(ends[1]);
 }
