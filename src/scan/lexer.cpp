@@ -155,13 +155,15 @@ bool RawMatches::next(RawMatch* match) {
           at_ = length_;
           return false;
         }
-        // Only a comment starts with ";", only a constant with "#", only a string with a quote.
+        // Only a comment starts with ";", only a constant with "#", only a string with a quote,
+        // and only a hex number with "$" (a "$" on its own is no number).
         const char lead = start[first];
         const size_t matched = end - first;
         *match = {start + first, matched,
                   lead == ';'   ? Comment
                   : lead == '#' ? Constant
                   : lead == '"' ? stringKind(start + first, matched)
+                  : lead == '$' ? (matched > 1 ? Number : Other)
                                 : static_cast<int32_t>(None)};
         at_ += end;
         return true;
