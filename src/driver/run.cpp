@@ -76,8 +76,9 @@ RunResult runGantrell(const std::string& argument, Ui* ui, const RunOptions& opt
   const int32_t count = ops.count(tokens.get());
   ui->openProgressWindow(kProgramBanner, count - 1);
 
+  const int32_t closeRequest = ui->closeWindowEvent();
   for (int32_t position = 0;;) {
-    if (ui->pollWindowEvent() == ui->closeWindowEvent()) {
+    if (ui->pollWindowEvent() == closeRequest) {
       result.outcome = RunOutcome::Closed;
       return result;
     }
