@@ -81,7 +81,8 @@ bool mayNameInclude(std::string_view line) {
   for (size_t i = 0; i <= last; i += 8) {
     if (onlyUsLowerToU && i + 3 + 8 <= line.size() && !holdsU(line.data() + i + 3)) continue;
     for (size_t at = i; at < i + 8 && at <= last; ++at)
-      if (lowEquals(at, "nclude") && (lowEquals(at + 6, "file") || lowEquals(at + 6, "path")))
+      if ((!onlyUsLowerToU || (line[at + 3] | 0x20) == 'u') && lowEquals(at, "nclude") &&
+          (lowEquals(at + 6, "file") || lowEquals(at + 6, "path")))
         return true;
   }
   return false;
