@@ -11,24 +11,18 @@ class FakeUi : public Ui {
  public:
   static constexpr int32_t kClose = 2;
 
-  // Script.
-  int closeAtPoll = -1;     // the 0-based poll that answers with a close request
-  std::string savePath;     // the save dialog's answer ("" cancels)
+  // Script: the 0-based poll that answers with a close request, and the save dialog's answer.
+  int closeAtPoll = -1;
+  std::string savePath;
 
   // Record.
   std::vector<std::string> calls;  // "open", "poll", "close", "message", "save", "pause"
-  std::string title;
-  int32_t lastIndex = 0;
-  std::vector<int32_t> progress;
-  std::string status;
+  std::string title, status, statusAtMessage, saveTitle, saveDefaultPath, savePatterns;
   std::vector<std::string> messages;
-  std::string statusAtMessage;
-  bool windowOpenAtMessage = false;
-  std::string saveDefaultPath, saveTitle, savePatterns;
-  int32_t saveIndex = -1;
-  int polls = 0;
-  int pauses = 0;
-  bool windowOpen = false;
+  std::vector<int32_t> progress;
+  int32_t lastIndex = 0, saveIndex = -1;
+  int polls = 0, pauses = 0;
+  bool windowOpen = false, windowOpenAtMessage = false;
 
   void openProgressWindow(const std::string& t, int32_t last) override {
     calls.push_back("open");

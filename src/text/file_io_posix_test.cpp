@@ -12,54 +12,28 @@
 #include "test_support.h"
 #include "text/file_io.h"
 
-TEST(FileIoPosix, ADirectoryOpensAndReadsAsAnEmptyFile) {
+TEST(FileIoPosix, OnlyFilesPipesAndFoldersAreSourcesAndNoneMakesAReadWait) {
   ScratchDir dir;
-  File* file = openForReading(dir.path());
-  ASSERT_NE(nullptr, file);
-  EXPECT_EQ(TextFormat::PlainBytes, detectTextFormat(file));
-  EXPECT_TRUE(atEndOfFile(file));
-  closeFile(file);
-}
-
-TEST(FileIoPosix, DevicesAreNoSourceFiles) {
+  // A folder reads as an empty file; devices are no sources; a path with a line break names none.
+  File* folder = openForReading(dir.path());
+  ASSERT_NE(nullptr, folder);
+  EXPECT_EQ(TextFormat::PlainBytes, detectTextFormat(folder));
+  EXPECT_TRUE(atEndOfFile(folder));
+  closeFile(folder);
   EXPECT_EQ(nullptr, openForReading("/dev/zero"));
-  EXPECT_EQ(nullptr, openForReading("/dev/null"));
   std::vector<std::string> lines;
   EXPECT_FALSE(readAllLines("/dev/urandom", &lines));
-}
-
-TEST(FileIoPosix, AFailedWriteIsReported) {
-  File* file = createFile("/dev/full");
-  ASSERT_NE(nullptr, file);
-  writeText(file, std::string(10000, 'x'));
-  EXPECT_FALSE(closeFile(file));
-  // Bytes that only reach the device at the close are checked too.
-  File* small = createFile("/dev/full");
-  ASSERT_NE(nullptr, small);
-  EXPECT_TRUE(writeText(small, "short"));
-  EXPECT_FALSE(closeFile(small));
-}
-
-TEST(FileIoPosix, UnitsAboveLatin1VanishFromUtf16Lines) {
-  ScratchDir dir;
-  const std::string text("\xFF\xFE" "a\0\xAC\x20" "\xE9\0\n\0", 10);
-  File* file = openForReading(dir.write("le", text));
-  ASSERT_NE(nullptr, file);
-  const TextFormat format = detectTextFormat(file);
-  EXPECT_EQ("a\xE9", readLine(file, format));
-  EXPECT_TRUE(atEndOfFile(file));
-  closeFile(file);
-}
-
-TEST(FileIoPosix, PipesNeverMakeAReadWait) {
-  ScratchDir dir;
+  for (const char* name : {"a\nb", "a\rb"}) {
+    std::string err;
+    EXPECT_EQ(nullptr, openForReading(dir.write(name, "x\n"), &err)) << name;
+    EXPECT_EQ("Line break in the file name", err);
+  }
+  // A FIFO nobody writes to opens at once and reads as empty; from a pipe whose writer stays but
+  // sends nothing more, what is there is read, then it ends.
   const std::string fifo = dir.path() + "fifo";
   ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
-  // Nobody writes: the open does not wait, and the FIFO reads as an empty file.
-  std::vector<std::string> lines;
   EXPECT_TRUE(readAllLines(fifo, &lines));
   EXPECT_TRUE(lines.empty());
-  // A writer that stays but sends nothing more: what is there is read, then it ends.
   int ends[2];
   ASSERT_EQ(0, ::pipe(ends));
   ASSERT_EQ(3, ::write(ends[1], "a\nb", 3));
@@ -69,13 +43,24 @@ TEST(FileIoPosix, PipesNeverMakeAReadWait) {
   ::close(ends[1]);
 }
 
-TEST(FileIoPosix, ALineBreakInAPathNamesNoFile) {
+TEST(FileIoPosix, UnitsAboveLatin1VanishFromUtf16Lines) {
   ScratchDir dir;
-  for (const char* name : {"a\nb", "a\rb"}) {
-    dir.write(name, "x\n");
+  File* file = openForReading(dir.write("le", std::string("\xFF\xFE" "a\0\xAC\x20" "\xE9\0\n\0", 10)));
+  ASSERT_NE(nullptr, file);
+  EXPECT_EQ("a\xE9", readLine(file, detectTextFormat(file)));
+  EXPECT_TRUE(atEndOfFile(file));
+  closeFile(file);
+}
+
+TEST(FileIoPosix, AFailedWriteIsReportedWithItsReason) {
+  // Bytes that only reach the device at the close are checked too.
+  for (size_t size : {size_t{10000}, size_t{5}}) {
+    File* file = createFile("/dev/full");
+    ASSERT_NE(nullptr, file);
+    writeText(file, std::string(size, 'x'));
     std::string err;
-    EXPECT_EQ(nullptr, openForReading(dir.path() + name, &err)) << name;
-    EXPECT_EQ("Line break in the file name", err);
+    EXPECT_FALSE(closeFile(file, &err));
+    EXPECT_EQ(std::strerror(ENOSPC), err);
   }
 }
 
@@ -114,12 +99,8 @@ TEST(FileIoPosix, AReplacementKeepsModeLinkAndOldBytesOnFailure) {
   ::signal(SIGXFSZ, oldHandler);
   EXPECT_EQ(std::strerror(EFBIG), err);
   EXPECT_EQ("new", readFileBytes(target));
-  size_t entries = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-    (void)entry;
-    ++entries;
-  }
-  EXPECT_EQ(2u, entries);
+  const auto entries = std::filesystem::directory_iterator(dir.path());
+  EXPECT_EQ(2, std::distance(begin(entries), end(entries)));
 
   // A FIFO is written directly, not replaced.
   const std::string fifo = dir.path() + "fifo";
