@@ -17,10 +17,11 @@ class FakeUi : public Ui {
 
   // Record.
   std::vector<std::string> calls;  // "open", "poll", "close", "message", "save", "pause"
-  std::string title, status, statusAtMessage, saveTitle, saveDefaultPath, savePatterns;
+  std::string title, status, statusAtMessage;
+  std::string save;  // the save dialog's title, default path, patterns and index, joined by "|"
   std::vector<std::string> messages;
   std::vector<int32_t> progress;
-  int32_t lastIndex = 0, saveIndex = -1;
+  int32_t lastIndex = 0;
   int polls = 0, pauses = 0;
   bool windowOpen = false, windowOpenAtMessage = false;
 
@@ -37,10 +38,7 @@ class FakeUi : public Ui {
   int32_t closeWindowEvent() const override { return kClose; }
   void setProgress(int32_t position) override { progress.push_back(position); }
   void setStatusText(const std::string& text) override { status = text; }
-  void closeProgressWindow() override {
-    calls.push_back("close");
-    windowOpen = false;
-  }
+  void closeProgressWindow() override { calls.push_back("close"); windowOpen = false; }
   int32_t showMessage(const std::string& boxTitle, const std::string& text) override {
     calls.push_back("message");
     messages.push_back(boxTitle + ": " + text);
@@ -51,16 +49,10 @@ class FakeUi : public Ui {
   std::string askSavePath(const std::string& t, const std::string& defaultPath,
                           const std::string& patterns, int32_t index) override {
     calls.push_back("save");
-    saveTitle = t;
-    saveDefaultPath = defaultPath;
-    savePatterns = patterns;
-    saveIndex = index;
+    save = t + "|" + defaultPath + "|" + patterns + "|" + std::to_string(index);
     return savePath;
   }
-  void pause() override {
-    calls.push_back("pause");
-    ++pauses;
-  }
+  void pause() override { calls.push_back("pause"); ++pauses; }
 };
 
 #endif  // GANTRELL_TESTS_FAKE_UI_H_

@@ -67,9 +67,11 @@ TEST(ImportHeader, SuffixesParametersAndCommas) {
       // Commas inside literals keep their value.
       {"ProcedureDLL F(s.s = \"x,y, z\", c.c = ',')", "\tF.i (s.s=\"x,y, z\", c.c=',')\r\n"},
       // The list ends at the ")" that matches its "(", over as many lines as it takes.
-      {"ProcedureDLL Fill(x.l = (1 + 2) * Max(a, b),\n  n.l)", "\tFill.i (x.l=(1+2)*Max(a, b), n.l)\r\n"},
+      {"ProcedureDLL Fill(x.l = (1 + 2) * Max(a, b),\n  n.l)",
+       "\tFill.i (x.l=(1+2)*Max(a, b), n.l)\r\n"},
       {"ProcedureDLL F(a\nb)", "\tF.i (a b)\r\n"},
-      {"Procedure P(x)\nProcedureC Q(y)\nProcedureDLL D()\nProcedure ProcedureCDLLs()", "\tD.i ()\r\n"}};
+      {"Procedure P(x)\nProcedureC Q(y)\nProcedureDLL D()\nProcedure ProcedureCDLLs()",
+       "\tD.i ()\r\n"}};
   for (const auto& [text, lines] : cases) EXPECT_EQ(lines, importLines(text)) << text;
   EXPECT_EQ("", headerOf("Procedure P(x)\n"));
 }
@@ -77,7 +79,8 @@ TEST(ImportHeader, SuffixesParametersAndCommas) {
 TEST(ImportHeader, CDeclarationsMacroBodiesAndRepeatedNames) {
   EXPECT_EQ("ImportC \"\"\r\n\tAdd.l (a.l, b.l)\r\n\tName.i ()\r\n" + kEnd,
             headerOf("ProcedureCDLL.l Add(a.l, b.l)\nprocedurecdll$ Name()\n"));
-  EXPECT_EQ("Import \"\"\r\n\tD1.i (x)\r\n\tD2.d ()\r\n" + kEnd + "ImportC \"\"\r\n\tC1.i ()\r\n" + kEnd,
+  EXPECT_EQ("Import \"\"\r\n\tD1.i (x)\r\n\tD2.d ()\r\n" + kEnd +
+                "ImportC \"\"\r\n\tC1.i ()\r\n" + kEnd,
             headerOf("PROCEDURECDLL C1()\nProcedureDLL$ D1(x)\nProcedureDLL.d D2()\n"));
   EXPECT_EQ("\tReal.i ()\r\n\tAfter.i ()\r\n",
             importLines("Macro Export(name)\n  ProcedureDLL name()\nENDMACRO\n"
@@ -98,7 +101,8 @@ TEST(ImportHeader, ErrorsNameTheLineOfTheFault) {
   EXPECT_EQ(std::string(kHeaderStart), header.dll.text);  // nothing added for a failure
   const std::pair<const char*, const char*> cases[] = {
       // Cut off by the end of the list: the declaration's own line stands in.
-      {"\n\nProcedureDLL", "Syntax error in line 3"}, {"ProcedureCDLL.l Name", "Syntax error in line 1"},
+      {"\n\nProcedureDLL", "Syntax error in line 3"},
+      {"ProcedureCDLL.l Name", "Syntax error in line 1"},
       // A missing ")" names the line of the "(" that opened the list.
       {"x\nProcedureDLL F(a,\nb\nc", "Symbol ')' expected in line 2"},
       {"ProcedureDLL F((a)", "Symbol ')' expected in line 1"}};

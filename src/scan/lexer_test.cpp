@@ -43,13 +43,14 @@ TEST(Lexer, PiecesAreCutKeywordsLoweredAndNothingElseJoined) {
       // A string runs to the last quote of its line; a character literal to its closing quote.
       {"a \" b\n\"c\"", "a b \n \"c\" "}, {"' ' 'AB' 'abc", "'' 'AB' 'abc "}, {"'", "' "}};
   for (const auto& [text, expected] : cases) EXPECT_EQ(expected, texts(text)) << text;
-  EXPECT_EQ("«(»Operator1 «*p»Identifier1 «#Max2D»Constant1 «\"a\" + \"b\"»String1 «\n»StatementEnd1 "
-            "«\"1.5\"»Number2 ",
+  EXPECT_EQ("«(»Operator1 «*p»Identifier1 «#Max2D»Constant1 «\"a\" + \"b\"»String1 "
+            "«\n»StatementEnd1 «\"1.5\"»Number2 ",
             lex("(*p #Max2D \"a\" + \"b\"\n\"1.5\""));
 }
 
 TEST(Lexer, LinesCountLineFeedsAndCommentsAndLiteralsEndWithTheirLine) {
-  EXPECT_EQ("«; note»Comment1 «\n»StatementEnd1 «a»Identifier2 «\n»StatementEnd2 «\n»StatementEnd3 ",
+  EXPECT_EQ("«; note»Comment1 «\n»StatementEnd1 «a»Identifier2 «\n»StatementEnd2 "
+            "«\n»StatementEnd3 ",
             lex("; note\na\n;\n"));
   // Without a closing quote a literal ends before its line feed: the lines after a stray
   // apostrophe are cut as usual.

@@ -74,7 +74,8 @@ TEST(SourceLoader, IncludesAreSearchedForAsTheCompilerDoes) {
                                    scratch.path() + "abs.pbi\"\nIncludeFile \"gone.pbi\"\n");
   scratch.write("abs.pbi", "abs\n");
   // Beside the including file first, then in the IncludePath folder, then in the main folder.
-  scratch.write("dll/inc/a.pbi", "IncludeFile \"c.pbi\"\nIncludeFile \"b.pbi\"\nIncludeFile \"m.pbi\"\n");
+  scratch.write("dll/inc/a.pbi",
+                "IncludeFile \"c.pbi\"\nIncludeFile \"b.pbi\"\nIncludeFile \"m.pbi\"\n");
   for (const char* name : {"inc/c.pbi", "lib/c.pbi", "lib/b.pbi", "b.pbi", "m.pbi"})
     scratch.write(std::string("dll/") + name, std::string(name) + "\n");
   SourceMap map;

@@ -5,7 +5,8 @@
 TEST(CommandLine, SpacesSeparateQuotesGroupAndNothingEscapes) {
   // A line and its tokens, each followed by "|".
   const std::pair<const char*, const char*> cases[] = {
-      {"\"C:\\Program Files\\g.exe\"  C:\\src\\main.pb  extra", "C:\\Program Files\\g.exe|C:\\src\\main.pb|extra|"},
+      {"\"C:\\Program Files\\g.exe\"  C:\\src\\main.pb  extra",
+       "C:\\Program Files\\g.exe|C:\\src\\main.pb|extra|"},
       {"g.exe\ta.pb", "g.exe\ta.pb|"},  // only the space separates
       {"g.exe a.pb   ", "g.exe|a.pb|"}, {"", ""}, {"   ", ""},
       // Two quotes give an empty token that still counts; the closing quote ends the token.

@@ -27,7 +27,8 @@ TEST(PathPosix, BackslashesAndLetterCaseOfSourcesWrittenOnWindows) {
             spellings.of(d + "include\\HELPERS.PBI"));
   EXPECT_EQ(Paths{d + "Include/Helpers.pbi"}, spellings.of(d + "INCLUDE/helpers.pbi"));
   // Parts that exist as spelled are kept; a part with no entry at all gives no spelling.
-  EXPECT_EQ(Paths{d + "Include/../Include/Helpers.pbi"}, spellings.of(d + "Include/../include/helpers.pbi"));
+  EXPECT_EQ(Paths{d + "Include/../Include/Helpers.pbi"},
+            spellings.of(d + "Include/../include/helpers.pbi"));
   EXPECT_EQ(Paths{d + "Include/Gone.pbi"}, spellings.of(d + "Include\\Gone.pbi"));
   EXPECT_TRUE(spellings.of(d + "Include/Helpers.pbi").empty());
 }

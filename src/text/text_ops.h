@@ -15,9 +15,10 @@ std::string lowerCase(const std::string& text);
 /// Tells whether the `length` bytes at `text`, lowered as lowerCase lowers them, are the
 /// `length` bytes at `lowered`.
 inline bool lowersTo(const char* text, const char* lowered, size_t length) {
-  for (size_t i = 0; i < length; ++i)
-    if (lowerCaseByte(static_cast<unsigned char>(text[i])) != static_cast<unsigned char>(lowered[i]))
-      return false;
+  for (size_t i = 0; i < length; ++i) {
+    const unsigned char byte = static_cast<unsigned char>(text[i]);
+    if (lowerCaseByte(byte) != static_cast<unsigned char>(lowered[i])) return false;
+  }
   return true;
 }
 

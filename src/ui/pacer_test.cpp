@@ -14,7 +14,8 @@ TEST(Pacer, WaitsEndOneStepApartWhateverRunsBetweenThem) {
       {microseconds(0), milliseconds(1)}, {microseconds(1300), milliseconds(2)},
       {microseconds(2100), milliseconds(3)}, {milliseconds(50), milliseconds(50)},
       {microseconds(50100), milliseconds(51)}};
-  for (const auto& [now, deadline] : cases) EXPECT_EQ(start + deadline, pacer.nextDeadline(start + now));
+  for (const auto& [now, deadline] : cases)
+    EXPECT_EQ(start + deadline, pacer.nextDeadline(start + now));
   // n waits never end before n steps have passed.
   Pacer fresh(milliseconds(1));
   Pacer::Clock::time_point deadline;
