@@ -106,19 +106,3 @@ TEST(Run, SaveOutcomes) {
   }
   EXPECT_EQ("x\n", readFileBytes(dir.path() + "sub/b.pbi"));
 }
-
-TEST(Run, AnUntrimmedArgumentIsThePathExactly) {
-  ScratchDir dir;
-  dir.write("a.pb", "ProcedureDLL F()\n");
-  RunOptions exactPath;
-  exactPath.exactSourcePath = true;
-  FakeUi spaced;
-  EXPECT_EQ(RunOutcome::NothingToExport,
-            runGantrell(" " + dir.path() + "a.pb", &spaced, exactPath).outcome);
-  // Where the file system allows a double quote in a name, it is part of the path.
-  if (readFileBytes(dir.write("a\"b.pb", "ProcedureDLL G()\n")) == "<missing>") return;
-  FakeUi exact;
-  const RunResult result = runGantrell(dir.path() + "a\"b.pb", &exact, exactPath);
-  EXPECT_EQ(RunOutcome::Cancelled, result.outcome);
-  EXPECT_EQ(0u, result.header.text.find("Import \"\"\r\n\tG.i ()"));
-}
