@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
   if (!staysInside(input)) return -1;
   const std::vector<std::string> files = splitFiles(input);
-  ScratchFolder scratch;
+  ScratchDir scratch;
   const std::string root = scratch.path() + "w/v/";
   size_t totalLines = 0;
   for (size_t i = 0; i < files.size(); ++i) {

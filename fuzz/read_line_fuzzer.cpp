@@ -41,7 +41,7 @@ std::vector<std::string> readIn(const std::string& path, TextFormat format, size
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const ScratchFolder folder;  // one file, rewritten for each input
+  static const ScratchDir folder;  // one file, rewritten for each input
   const std::string path =
       folder.write("input.pb", std::string(reinterpret_cast<const char*>(data), size));
   for (TextFormat format : kFormats) readIn(path, format, size, false);

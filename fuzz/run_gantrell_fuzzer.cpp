@@ -8,7 +8,7 @@
 #include "text/text_ops.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const ScratchFolder folder;
+  static const ScratchDir folder;
   const std::string input(reinterpret_cast<const char*>(data), size);
   // An absolute include name would be looked for outside the scratch folder.
   if (input.find("\"/") != std::string::npos) return -1;
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   switch (result.outcome) {
     case RunOutcome::Saved:
       FUZZ_CHECK(result.header.declarationCount() >= 1, "saved without a declaration");
-      FUZZ_CHECK(readWholeFile(output) == result.header.text,
+      FUZZ_CHECK(readFileBytes(output) == result.header.text,
                  "the written file differs from the header");
       break;
     case RunOutcome::NothingToExport:

@@ -11,24 +11,19 @@ class FakeUi : public Ui {
  public:
   static constexpr int32_t kClose = 2;
 
-  // Script.
-  int closeAtPoll = -1;     // the 0-based poll that answers with a close request
-  std::string savePath;     // the save dialog's answer ("" cancels)
+  // Script: the 0-based poll that answers with a close request, and the save dialog's answer.
+  int closeAtPoll = -1;
+  std::string savePath;
 
   // Record.
   std::vector<std::string> calls;  // "open", "poll", "close", "message", "save", "pause"
-  std::string title;
-  int32_t lastIndex = 0;
-  std::vector<int32_t> progress;
-  std::string status;
+  std::string title, status, statusAtMessage;
+  std::string save;  // the save dialog's title, default path, patterns and index, joined by "|"
   std::vector<std::string> messages;
-  std::string statusAtMessage;
-  bool windowOpenAtMessage = false;
-  std::string saveDefaultPath, saveTitle, savePatterns;
-  int32_t saveIndex = -1;
-  int polls = 0;
-  int pauses = 0;
-  bool windowOpen = false;
+  std::vector<int32_t> progress;
+  int32_t lastIndex = 0;
+  int polls = 0, pauses = 0;
+  bool windowOpen = false, windowOpenAtMessage = false;
 
   void openProgressWindow(const std::string& t, int32_t last) override {
     calls.push_back("open");
@@ -43,10 +38,7 @@ class FakeUi : public Ui {
   int32_t closeWindowEvent() const override { return kClose; }
   void setProgress(int32_t position) override { progress.push_back(position); }
   void setStatusText(const std::string& text) override { status = text; }
-  void closeProgressWindow() override {
-    calls.push_back("close");
-    windowOpen = false;
-  }
+  void closeProgressWindow() override { calls.push_back("close"); windowOpen = false; }
   int32_t showMessage(const std::string& boxTitle, const std::string& text) override {
     calls.push_back("message");
     messages.push_back(boxTitle + ": " + text);
@@ -57,16 +49,10 @@ class FakeUi : public Ui {
   std::string askSavePath(const std::string& t, const std::string& defaultPath,
                           const std::string& patterns, int32_t index) override {
     calls.push_back("save");
-    saveTitle = t;
-    saveDefaultPath = defaultPath;
-    savePatterns = patterns;
-    saveIndex = index;
+    save = t + "|" + defaultPath + "|" + patterns + "|" + std::to_string(index);
     return savePath;
   }
-  void pause() override {
-    calls.push_back("pause");
-    ++pauses;
-  }
+  void pause() override { calls.push_back("pause"); ++pauses; }
 };
 
 #endif  // GANTRELL_TESTS_FAKE_UI_H_

@@ -7,9 +7,10 @@
 #include <vector>
 #include <unordered_map>
 
-#include "text/code_page.h"
 #include "text/pattern.h"
 #include "text/text_ops.h"
+
+namespace {
 
 const char kCommentPattern[] = "^;.+$";
 const char kNumberPattern[] =
@@ -17,8 +18,6 @@ const char kNumberPattern[] =
     "(\\%{1}[0-1]+)$";
 const char kStringPattern[] = "^\\\".*\\\"$";
 const char kIdentifierPattern[] = "^([*]?\\w+)|(\\w+[$]?)$";
-
-namespace {
 
 const char* const kKeywords[] = {
     "debug",        "debuggercall",    "module",      "endmodule",     "end",
@@ -33,6 +32,15 @@ const char* const kKeywords[] = {
     "endprocedure", "procedurereturn", "xor",         "or",            "and",
     "select",       "endselect",       "case",        "not",           "goto",
     "gosub",        "declare",         "stdout"};
+
+// The words that are keywords, in lower case.
+struct KeywordTable {
+  int32_t count;
+  const char* const* words;
+};
+
+const KeywordTable kKeywordTable = {static_cast<int32_t>(sizeof kKeywords / sizeof kKeywords[0]),
+                                    kKeywords};
 
 const char* const kOperators[] = {"*", "<", ">", "&", "?", "!", "=", "<=", "<>",
                                   "=>", ">=", "=<", "+", "-", "~", "/", "\\", "|",
@@ -75,7 +83,7 @@ TokenKind classifyUncached(const std::string& text) {
   if (patternMatches(p.comment, text.c_str())) return Comment;
   if (patternMatches(p.number, text.c_str())) return Number;
   if (patternMatches(p.string, text.c_str())) return String;
-  if (isKeyword(text)) return Keyword;
+  if (isKeyword(text.data(), text.size())) return Keyword;
   if (patternMatches(p.identifier, text.c_str())) return Identifier;
   if (textEquals(text, ",") || textEquals(text, ".")) return Punctuation;
   if (isOneOf(text, kOperators, sizeof kOperators / sizeof kOperators[0])) return Operator;
@@ -84,9 +92,6 @@ TokenKind classifyUncached(const std::string& text) {
 }
 
 }  // namespace
-
-const KeywordTable kKeywordTable = {static_cast<int32_t>(sizeof kKeywords / sizeof kKeywords[0]),
-                                    kKeywords};
 
 const char* tokenKindName(int32_t kind) {
   if (kind < 0 || kind > Constant) return "";
@@ -117,15 +122,6 @@ TokenKind classifyToken(std::string_view text) {
   return kind;
 }
 
-bool matchesPattern(const std::string& text, const char* patternText) {
-  Pattern* pattern = compilePattern(patternText);
-  const bool matched = patternMatches(pattern, text.c_str());
-  freePattern(pattern);
-  return matched;
-}
-
-bool isKeyword(const std::string& text) { return isKeyword(text.data(), text.size()); }
-
 bool isKeyword(const char* text, size_t length) {
   // The table's words by their length and first letter, so that a text is held against at most
   // a few of them.
@@ -142,12 +138,7 @@ bool isKeyword(const char* text, size_t length) {
   if (length == 0 || length >= kLongest) return false;
   const unsigned char first = lowerCaseByte(static_cast<unsigned char>(text[0]));
   if (first < 'a' || first > 'z') return false;
-  for (const char* word : shelves[length][first - 'a']) {
-    size_t i = 1;
-    while (i < length && lowerCaseByte(static_cast<unsigned char>(text[i])) ==
-                             static_cast<unsigned char>(word[i]))
-      ++i;
-    if (i == length) return true;
-  }
+  for (const char* word : shelves[length][first - 'a'])
+    if (lowersTo(text + 1, word + 1, length - 1)) return true;
   return false;
 }

@@ -1,4 +1,4 @@
-// Gives each piece of PureBasic source text its token kind.
+// Token kinds, and the classifier that gives each piece of PureBasic source text its kind.
 #ifndef GANTRELL_SCAN_CLASSIFIER_H_
 #define GANTRELL_SCAN_CLASSIFIER_H_
 
@@ -24,28 +24,8 @@ enum TokenKind : int16_t {
 /// Returns the name of a kind as written in token dumps ("Identifier", …), or "" if unknown.
 const char* tokenKindName(int32_t kind);
 
-/// The words that are keywords, in lower case.
-struct KeywordTable {
-  int32_t count;
-  const char* const* words;
-};
-
-/// The 58 keywords.
-extern const KeywordTable kKeywordTable;
-
-extern const char kCommentPattern[];
-extern const char kNumberPattern[];
-extern const char kStringPattern[];
-extern const char kIdentifierPattern[];
-
 /// Returns the kind of one raw piece of source text (1 to 10).
 TokenKind classifyToken(std::string_view text);
-
-/// Tells whether the pattern text matches somewhere in the text (false if it won't compile).
-bool matchesPattern(const std::string& text, const char* patternText);
-
-/// Tells whether the lower-cased text is a word of the keyword table.
-bool isKeyword(const std::string& text);
 
 /// Tells whether the `length` bytes at `text`, lower-cased, are a word of the keyword table.
 bool isKeyword(const char* text, size_t length);

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "text/path.h"
-#include "text/path_spellings.h"
 #include "text/text_ops.h"
 
 namespace {

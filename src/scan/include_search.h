@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "text/path_spellings.h"
+#include "text/path.h"
 
 /// What a source line asks of the loader: nothing, an included file, or a folder to search.
 struct IncludeDirective {

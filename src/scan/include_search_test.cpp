@@ -2,35 +2,27 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// The name an include line names, or "-" when the line names none.
-std::string includeOf(const std::string& line) {
-  const IncludeDirective directive = readIncludeDirective(line);
-  return directive.kind == IncludeDirective::Kind::Include ? directive.name : "-";
-}
-
-}  // namespace
-
 TEST(IncludeSearch, IncludeKeywordsStandAsWholeWordsInCode) {
-  EXPECT_EQ("a.pbi", includeOf("IncludeFile \"a.pbi\""));
-  EXPECT_EQ("B.pbi", includeOf("  xincludefile\"B.pbi\" ; shared"));
-  EXPECT_EQ("-", includeOf("ProcedureDLL GetIncludeFileCount()"));
-  EXPECT_EQ("-", includeOf("#IncludeFile = 1"));
-  EXPECT_EQ("-", includeOf("IncludeFile_Count = \"a\""));
-  EXPECT_EQ("-", includeOf("*includefile\\x = 0"));
-  EXPECT_EQ("-", includeOf("IncludeFile$ = \"a.pbi\""));
-  // Only in code: not in a comment, not in a string.
-  EXPECT_EQ("-", includeOf("; XIncludeFile \"debug.pbi\""));
-  EXPECT_EQ("-", includeOf("ProcedureDLL Init() ; call before IncludeFile"));
-  EXPECT_EQ("-", includeOf("s = \"IncludeFile \" + Name$"));
-  EXPECT_EQ("c.pbi", includeOf("s = \"a;b\" : IncludeFile \"c.pbi\""));
-  // The name is quoted after the keyword; "xincludefile" wins over "includefile".
-  EXPECT_EQ("b.pbi", includeOf("x = \"a\" : XIncludeFile \"b.pbi\""));
-  EXPECT_EQ("b.pbi", includeOf("XIncludeFile \"b.pbi\" : IncludeFile \"c.pbi\""));
-  EXPECT_EQ("", includeOf("IncludeFile Name$"));
-
-  const IncludeDirective path = readIncludeDirective("includepath \"..\\Common\\\"");
+  // The line, and the name it includes ("-" when it includes nothing).
+  const std::pair<const char*, const char*> cases[] = {
+      {"IncludeFile \"a.pbi\"", "a.pbi"}, {"  xincludefile\"B.pbi\" ; shared", "B.pbi"},
+      {"IncludeFile Name$", ""},
+      // Not part of a longer name, a constant, a pointer or a string variable: each rule alone.
+      {"ProcedureDLL GetIncludeFileCount()", "-"}, {"#IncludeFile \"a.pbi\"", "-"},
+      {"IncludeFile_x \"a.pbi\"", "-"}, {"IncludeFile2 \"a.pbi\"", "-"},
+      {"*includefile\\x = \"a.pbi\"", "-"}, {"IncludeFile$ = \"a.pbi\"", "-"},
+      // Only in code: not in a comment, not in a string.
+      {"; XIncludeFile \"debug.pbi\"", "-"}, {"ProcedureDLL Init() ; before IncludeFile", "-"},
+      {"s = \"IncludeFile \" + Name$", "-"}, {"s = \"a;b\" : IncludeFile \"c.pbi\"", "c.pbi"},
+      // The name is quoted after the keyword; "xincludefile" wins over "includefile".
+      {"x = \"a\" : XIncludeFile \"b.pbi\"", "b.pbi"},
+      {"XIncludeFile \"b.pbi\" : IncludeFile \"c.pbi\"", "b.pbi"}};
+  for (const auto& [line, name] : cases) {
+    const IncludeDirective directive = readIncludeDirective(line);
+    EXPECT_EQ(name, directive.kind == IncludeDirective::Kind::Include ? directive.name : "-")
+        << line;
+  }
+  const IncludeDirective path = readIncludeDirective("x = \"y\" : includepath \"..\\Common\\\"");
   EXPECT_EQ(IncludeDirective::Kind::IncludePath, path.kind);
   EXPECT_EQ("..\\Common\\", path.name);
 }

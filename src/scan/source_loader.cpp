@@ -9,15 +9,15 @@
 #include "scan/classifier.h"
 #include "scan/include_search.h"
 #include "scan/lexer.h"
-#include "text/code_page.h"
 #include "text/file_io.h"
 #include "text/path.h"
 #include "text/pattern.h"
 #include "text/text_ops.h"
 
-const char kFileMarker[] = ";{PB+}:";
-
 namespace {
+
+// The text that opens every file's part of the combined text, followed by its path.
+const char kFileMarker[] = ";{PB+}:";
 
 // The files opened so far. A path counts as included when it is spelled like one of them or
 // names the same file, so "common.pbi" and "sub/../common.pbi" are one file.
@@ -63,11 +63,6 @@ bool holdsU(const char* bytes) {
 // Tells whether the line could hold "includefile" or "includepath" in any letter case, without
 // lowering the whole line: most lines can't, and lowering every line is a good part of loading.
 bool mayNameInclude(std::string_view line) {
-  const auto lowEquals = [&line](size_t at, const char* word) {
-    for (size_t k = 0; word[k] != '\0'; ++k)
-      if (lowerCaseByte(static_cast<unsigned char>(line[at + k])) != word[k]) return false;
-    return true;
-  };
   static const size_t kLength = sizeof "ncludefile" - 1;
   if (line.size() < kLength) return false;
   const size_t last = line.size() - kLength;  // the last place the word can start
@@ -81,8 +76,9 @@ bool mayNameInclude(std::string_view line) {
   for (size_t i = 0; i <= last; i += 8) {
     if (onlyUsLowerToU && i + 3 + 8 <= line.size() && !holdsU(line.data() + i + 3)) continue;
     for (size_t at = i; at < i + 8 && at <= last; ++at)
-      if ((!onlyUsLowerToU || (line[at + 3] | 0x20) == 'u') && lowEquals(at, "nclude") &&
-          (lowEquals(at + 6, "file") || lowEquals(at + 6, "path")))
+      if ((!onlyUsLowerToU || (line[at + 3] | 0x20) == 'u') &&
+          lowersTo(line.data() + at, "nclude", 6) &&
+          (lowersTo(line.data() + at + 6, "file", 4) || lowersTo(line.data() + at + 6, "path", 4)))
         return true;
   }
   return false;
@@ -205,6 +201,14 @@ class Loader {
   int32_t lines_ = 0;
 };
 
+// Stores a token in the list unless it is a comment.
+void collectToken(std::string_view text, int32_t kind, int32_t line, void* list) {
+  if (kind == Comment) return;
+  TokenList* tokens = static_cast<TokenList*>(list);
+  // A token that can't be stored would leave the scan short without a word: the run ends.
+  if (!tokens->ops->add(tokens, text, static_cast<int16_t>(kind), line)) throw std::bad_alloc();
+}
+
 }  // namespace
 
 bool SourceMap::locate(int32_t line, std::string* path, int32_t* fileLine) const {
@@ -221,13 +225,6 @@ bool SourceMap::locate(int32_t line, std::string* path, int32_t* fileLine) const
 std::string loadSource(const std::string& directory, const std::string& fileName,
                        SourceMap* map) {
   return Loader(map, directory).run(directory, fileName);
-}
-
-void collectToken(std::string_view text, int32_t kind, int32_t line, void* list) {
-  if (kind == Comment) return;
-  TokenList* tokens = static_cast<TokenList*>(list);
-  // A token that can't be stored would leave the scan short without a word: the run ends.
-  if (!tokens->ops->add(tokens, text, static_cast<int16_t>(kind), line)) throw std::bad_alloc();
 }
 
 TokenList* tokenizeFile(const std::string& path, SourceMap* map, bool exact) {

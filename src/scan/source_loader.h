@@ -10,9 +10,6 @@
 #include "scan/include_search.h"
 #include "scan/token_list.h"
 
-/// The text that opens every file's part of the combined text, followed by its path.
-extern const char kFileMarker[];
-
 /// Where a run of combined-text lines came from.
 struct SourceOrigin {
   int32_t firstLine;  // line of the combined text
@@ -32,12 +29,10 @@ struct SourceMap {
   bool locate(int32_t line, std::string* path, int32_t* fileLine) const;
 };
 
-/// Returns the combined text of a file and everything it includes, each file opened by a marker.
+/// Returns the combined text of a file and everything it includes, each file's part opened by a
+/// marker line: ";{PB+}:" and the file's path.
 std::string loadSource(const std::string& directory, const std::string& fileName,
                        SourceMap* map = nullptr);
-
-/// Stores a token in the list unless it is a comment.
-void collectToken(std::string_view text, int32_t kind, int32_t line, void* list);
 
 /// Returns the token list of a source file and its includes (empty when it can't be read).
 /// An `exact` path is taken as it stands; otherwise a double quote in it is a delimiter.

@@ -1,4 +1,4 @@
-#include "text/program_args.h"
+#include "text/command_line.h"
 
 bool commandLineToken(const std::string& line, int index, std::string* token) {
   const size_t n = line.size();

@@ -1,4 +1,6 @@
-// Buffered file access: reading source files line by line, writing the output file.
+// File access: reading source files line by line, writing the output file, and telling files
+// apart. The buffering is file_io.cpp; the system calls are the platform halves below
+// file_io_platform.h.
 #ifndef GANTRELL_TEXT_FILE_IO_H_
 #define GANTRELL_TEXT_FILE_IO_H_
 
@@ -8,13 +10,14 @@
 #include <string_view>
 #include <vector>
 
-/// The text format of a source file, announced by its byte-order mark.
+/// The text format of a source file, announced by its byte-order mark; the numbers are the
+/// format codes the program has always used for them.
 enum class TextFormat : int32_t {
-  Utf8 = 2,
-  Utf16BE = 4,
-  Utf32BE = 6,
-  PlainBytes = 8,
-  Utf16LE = 9,
+  Utf8 = 2,        // EF BB BF
+  Utf16BE = 4,     // FE FF
+  Utf32BE = 6,     // 00 00 FE FF
+  PlainBytes = 8,  // no mark: one byte per character
+  Utf16LE = 9,     // FF FE
 };
 
 /// One open file with its 4096-byte buffer.
@@ -74,6 +77,7 @@ struct FileIdentity {
 };
 
 /// Returns the identity of the file that `path` names; `known` is false when it can't be had.
+/// Each platform half (file_io_posix.cpp, file_io_win32.cpp) implements it.
 FileIdentity fileIdentity(const std::string& path);
 
 #endif  // GANTRELL_TEXT_FILE_IO_H_

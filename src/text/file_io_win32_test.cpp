@@ -14,54 +14,44 @@ bool writeAll(const std::string& path, const std::string& text) {
   return closeFile(file);
 }
 
-}  // namespace
-
-TEST(FileIoWin32, ADirectoryDoesNotOpen) {
-  ScratchDir dir;
-  EXPECT_EQ(nullptr, openForReading(dir.path()));
-  EXPECT_EQ(nullptr, openForReading(dir.path() + "missing.pb"));
-  EXPECT_EQ(nullptr, createFile(dir.path()));
+HANDLE openElsewhere(const std::string& path, DWORD access, DWORD share) {
+  return CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                     nullptr);
 }
 
-TEST(FileIoWin32, CreatingEmptiesAnExistingFile) {
+}  // namespace
+
+TEST(FileIoWin32, FilesAreSharedAsOtherProgramsAllow) {
   ScratchDir dir;
+  EXPECT_EQ(nullptr, openForReading(dir.path()));  // a folder does not open
+  EXPECT_EQ(nullptr, createFile(dir.path()));
   const std::string path = dir.write("out.pb", std::string(5000, 'x'));
   ASSERT_TRUE(writeAll(path, "Import \"\"\r\n"));
   EXPECT_EQ("Import \"\"\r\n", readFileBytes(path));
 
   // Another reader that shares writing but not reading refuses our read access; the file is
   // emptied and written through write access alone.
-  const std::string held = dir.write("held.pb", "old contents");
-  HANDLE reader = CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE reader = openElsewhere(path, GENERIC_READ, FILE_SHARE_WRITE);
   ASSERT_NE(INVALID_HANDLE_VALUE, reader);
-  const bool written = writeAll(held, "new");
+  const bool written = writeAll(path, "new");
   CloseHandle(reader);
   ASSERT_TRUE(written);
-  EXPECT_EQ("new", readFileBytes(held));
+  EXPECT_EQ("new", readFileBytes(path));
 
-  // A file that is open for writing elsewhere can't be shared.
-  const std::string busy = dir.write("busy.pb", "busy");
-  HANDLE other = CreateFileA(busy.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(INVALID_HANDLE_VALUE, other);
-  EXPECT_EQ(nullptr, createFile(busy));
-  EXPECT_EQ(nullptr, openForReading(busy));
-  CloseHandle(other);
-  EXPECT_EQ("busy", readFileBytes(busy));
-}
-
-TEST(FileIoWin32, ReadersShareAFileForReading) {
-  ScratchDir dir;
-  const std::string path = dir.write("shared.pb", "a\r\nb\n");
+  // Readers share a file for reading; a file open for writing elsewhere can't be shared.
   File* first = openForReading(path);
   File* second = openForReading(path);
-  ASSERT_NE(nullptr, first);
-  ASSERT_NE(nullptr, second);
-  EXPECT_EQ("a", readLine(first, detectTextFormat(first)));
-  EXPECT_EQ("a", readLine(second, detectTextFormat(second)));
+  ASSERT_TRUE(first != nullptr && second != nullptr);
+  EXPECT_EQ("new", readLine(first, TextFormat::PlainBytes));
+  EXPECT_EQ("new", readLine(second, TextFormat::PlainBytes));
   closeFile(first);
   closeFile(second);
+  HANDLE other = openElsewhere(path, GENERIC_WRITE, 0);
+  ASSERT_NE(INVALID_HANDLE_VALUE, other);
+  EXPECT_EQ(nullptr, createFile(path));
+  EXPECT_EQ(nullptr, openForReading(path));
+  CloseHandle(other);
+  EXPECT_EQ("new", readFileBytes(path));
 }
 
 TEST(FileIoWin32, Utf16LinesGoThroughTheAnsiCodePage) {
@@ -92,13 +82,11 @@ TEST(FileIoWin32, AReplacementTakesThePlaceOfTheOldFileWhenClosed) {
   HANDLE search = FindFirstFileA((dir.path() + "*").c_str(), &found);
   ASSERT_NE(INVALID_HANDLE_VALUE, search);
   int files = 0;
-  do {
-    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) ++files;
-  } while (FindNextFileA(search, &found));
+  do files += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  while (FindNextFileA(search, &found));
   FindClose(search);
   EXPECT_EQ(1, files);  // no temporary file is left
-  // A device is written in place.
-  File* device = createReplacement("NUL");
+  File* device = createReplacement("NUL");  // a device is written in place
   ASSERT_NE(nullptr, device);
   writeText(device, "gone");
   EXPECT_TRUE(closeFile(device));

@@ -1,3 +1,5 @@
+// The Windows half of paths: "\" and "/" separate folders, and the file system itself ignores
+// letter case, so a path has no other spellings.
 #include "text/path.h"
 
 const char kFolderSeparators[] = "\\/";
@@ -10,3 +12,5 @@ bool isAbsolutePath(const std::string& path) {
                                           (path[0] >= 'a' && path[0] <= 'z'));
   return drive && path[1] == ':' && separator(path[2]);
 }
+
+std::vector<std::string> PathSpellings::of(const std::string&) { return {}; }

@@ -2,31 +2,19 @@
 
 #include <gtest/gtest.h>
 
-TEST(PathWin32, BackslashAndSlashBothSeparateFolders) {
-  EXPECT_EQ("C:\\dir\\", folderPart("C:\\dir\\main.pb"));
-  EXPECT_EQ("main.pb", fileNamePart("C:\\dir\\main.pb"));
-  EXPECT_EQ("src/", folderPart("src/main.pb"));
-  EXPECT_EQ("main.pb", fileNamePart("src/main.pb"));
-  EXPECT_EQ("C:\\a/b\\", folderPart("C:\\a/b\\c.pbi"));
-  EXPECT_EQ("c.pbi", fileNamePart("C:\\a/b\\c.pbi"));
-  EXPECT_EQ("C:\\dir\\", folderPart("C:\\dir\\"));
-  EXPECT_EQ("", fileNamePart("C:\\dir\\"));
-  EXPECT_EQ("", folderPart("main.pb"));
-  EXPECT_EQ("main.pb", fileNamePart("main.pb"));
-  // A drive letter alone is no folder separator.
-  EXPECT_EQ("", folderPart("C:main.pb"));
-}
-
-TEST(PathWin32, FolderPartIgnoresSeparatorsAfterABar) {
-  EXPECT_EQ("C:\\", folderPart("C:\\dir|x\\y.pb"));
-  EXPECT_EQ("", folderPart("a|b\\c.pb"));
-  EXPECT_EQ("", folderPart("|\\"));
-  // The file name still starts after the very last separator.
-  EXPECT_EQ("y.pb", fileNamePart("C:\\dir|x\\y.pb"));
-}
-
-TEST(PathWin32, QuotesAroundAPathAreNotPartOfIt) {
-  EXPECT_EQ("C:\\my dir\\", folderPart("\"C:\\my dir\\a.pb\""));
-  EXPECT_EQ("a.pb", fileNamePart("\"C:\\my dir\\a.pb\""));
-  EXPECT_EQ("a.pb", fileNamePart("C:\\dir\\a.pb\" -x"));
+TEST(PathWin32, BackslashAndSlashSeparateFoldersUpToABarAndOutsideQuotes) {
+  // A path, its folder part and its file name part.
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"C:\\dir\\main.pb", "C:\\dir\\", "main.pb"}, {"src/main.pb", "src/", "main.pb"},
+      {"C:\\a/b\\c.pbi", "C:\\a/b\\", "c.pbi"}, {"C:\\dir\\", "C:\\dir\\", ""},
+      {"main.pb", "", "main.pb"}, {"C:main.pb", "", "C:main.pb"},  // a drive alone is no folder
+      // Separators after a "|" don't count for the folder, but the name still starts after the last.
+      {"C:\\dir|x\\y.pb", "C:\\", "y.pb"}, {"a|b\\c.pb", "", "c.pb"}, {"|\\", "", ""},
+      {"\"C:\\my dir\\a.pb\"", "C:\\my dir\\", "a.pb"}, {"C:\\dir\\a.pb\" -x", "C:\\dir\\", "a.pb"}};
+  for (const auto& [path, folder, name] : cases) {
+    EXPECT_EQ(folder, folderPart(path)) << path;
+    EXPECT_EQ(name, fileNamePart(path)) << path;
+  }
+  EXPECT_TRUE(isAbsolutePath("C:\\a") && isAbsolutePath("\\\\host\\a") && isAbsolutePath("d:/a"));
+  EXPECT_FALSE(isAbsolutePath("C:a") || isAbsolutePath("a\\b") || isAbsolutePath(""));
 }

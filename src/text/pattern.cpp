@@ -92,16 +92,6 @@ bool MatchCursor::next(std::string* match) {
   return true;
 }
 
-int extractMatches(const Pattern* pattern, const char* text, std::vector<std::string>* matches) {
-  MatchCursor cursor(pattern, text);
-  std::vector<std::string> found;
-  std::string match;
-  while (cursor.next(&match)) found.push_back(match);
-  if (found.empty()) return 0;  // the array keeps what it held
-  matches->swap(found);
-  return static_cast<int>(matches->size());
-}
-
 void freePattern(Pattern* pattern) {
   if (pattern == nullptr || registry().erase(pattern) == 0) return;
   backendRelease(pattern);

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <string>
-#include <vector>
 
 /// How many bytes after a subject's end the library's native code may read, in blocks, without
 /// using them; where they hold a value, memory checkers see no read of undefined bytes.
@@ -39,9 +38,6 @@ class MatchCursor {
   size_t restLength_;
   bool done_;
 };
-
-/// Stores every successive match in `matches` (resized to the count); returns the count.
-int extractMatches(const Pattern* pattern, const char* text, std::vector<std::string>* matches);
 
 /// Releases a pattern; null and unknown handles are ignored.
 void freePattern(Pattern* pattern);

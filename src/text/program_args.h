@@ -10,7 +10,4 @@ void storeProgramArguments(int* argc, char*** argv);
 /// Returns the next argument after the program's name, or "" when none is left.
 std::string nextProgramArgument();
 
-/// Returns token `index` of a Windows command line (0 is the program), or false when absent.
-bool commandLineToken(const std::string& commandLine, int index, std::string* token);
-
 #endif  // GANTRELL_TEXT_PROGRAM_ARGS_H_

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "text/command_line.h"
 #include "text/program_args.h"
 
 namespace {

@@ -1,20 +1,9 @@
 #include "text/text_ops.h"
 
-#include "text/code_page.h"
-
 std::string lowerCase(const std::string& text) {
   std::string out(text);
   for (char& c : out) c = static_cast<char>(lowerCaseByte(static_cast<unsigned char>(c)));
   return out;
-}
-
-bool lowerCaseEquals(const std::string& text, const char* lowered) {
-  const size_t n = text.size();
-  for (size_t i = 0; i < n; ++i)
-    if (lowered[i] == '\0' ||
-        lowerCaseByte(static_cast<unsigned char>(text[i])) != static_cast<unsigned char>(lowered[i]))
-      return false;
-  return lowered[n] == '\0';
 }
 
 int32_t findText(const std::string& text, const std::string& wanted, int32_t start) {

@@ -3,14 +3,30 @@
 #ifndef GANTRELL_TEXT_TEXT_OPS_H_
 #define GANTRELL_TEXT_TEXT_OPS_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+
+#include "text/code_page.h"
 
 /// Returns the text with A-Z lowered and bytes 128-255 lowered by the platform's code page.
 std::string lowerCase(const std::string& text);
 
+/// Tells whether the `length` bytes at `text`, lowered as lowerCase lowers them, are the
+/// `length` bytes at `lowered`.
+inline bool lowersTo(const char* text, const char* lowered, size_t length) {
+  for (size_t i = 0; i < length; ++i) {
+    const unsigned char byte = static_cast<unsigned char>(text[i]);
+    if (lowerCaseByte(byte) != static_cast<unsigned char>(lowered[i])) return false;
+  }
+  return true;
+}
+
 /// Tells whether the text, lowered as lowerCase lowers it, holds exactly the bytes of `lowered`.
-bool lowerCaseEquals(const std::string& text, const char* lowered);
+inline bool lowerCaseEquals(const std::string& text, const char* lowered) {
+  return std::char_traits<char>::length(lowered) == text.size() &&
+         lowersTo(text.data(), lowered, text.size());
+}
 
 /// Returns the 1-based position of `wanted` at or after `start`, or 0 when absent.
 int32_t findText(const std::string& text, const std::string& wanted, int32_t start);

@@ -2,55 +2,44 @@
 
 #include <gtest/gtest.h>
 
-TEST(TextOps, FindTextCountsFromOneAndClampsItsStart) {
-  EXPECT_EQ(6, findText("abcabc", "c", 4));
-  EXPECT_EQ(3, findText("abcabc", "c", -5));
-  EXPECT_EQ(0, findText("abc", "c", 9));
-  EXPECT_EQ(0, findText("abc", "", 1));
-  EXPECT_EQ(0, findText("", "a", 1));
-  EXPECT_EQ(3, findText("abc", "c", 3));
-  EXPECT_EQ(0, findText("abc", "cd", 3));
+TEST(TextOps, PositionsCountFromOneAndCutsStayInsideTheText) {
+  // findText (text, wanted, start) = position.
+  const std::tuple<const char*, const char*, int32_t, int32_t> finds[] = {
+      {"abcabc", "c", 4, 6}, {"abcabc", "c", -5, 3}, {"abc", "c", 9, 0}, {"abc", "", 1, 0},
+      {"", "a", 1, 0},       {"abc", "c", 3, 3},     {"abc", "cd", 3, 0}};
+  for (const auto& [text, wanted, start, at] : finds)
+    EXPECT_EQ(at, findText(text, wanted, start)) << text << " " << wanted << " " << start;
+  // midText (text, start, length) = piece.
+  const std::tuple<const char*, int32_t, int32_t, const char*> mids[] = {
+      {"abcdef", 3, 2, "cd"}, {"abc", 0, 2, "ab"}, {"abc", 4, 2, ""}, {"abc", 2, -1, ""},
+      {"abc", 2, 99, "bc"}};
+  for (const auto& [text, start, length, piece] : mids)
+    EXPECT_EQ(piece, midText(text, start, length)) << text << " " << start << " " << length;
+  EXPECT_EQ("||ab|abc", leftText("abc", -1) + "|" + leftText("abc", 0) + "|" +
+                            leftText("abc", 2) + "|" + leftText("abc", 10));
 }
 
-TEST(TextOps, MidAndLeftCutWithoutRunningPastTheEnd) {
-  EXPECT_EQ("cd", midText("abcdef", 3, 2));
-  EXPECT_EQ("ab", midText("abc", 0, 2));
-  EXPECT_EQ("", midText("abc", 4, 2));
-  EXPECT_EQ("", midText("abc", 2, -1));
-  EXPECT_EQ("bc", midText("abc", 2, 99));
-  EXPECT_EQ("", leftText("abc", -1));
-  EXPECT_EQ("ab", leftText("abc", 2));
-  EXPECT_EQ("abc", leftText("abc", 10));
-}
-
-TEST(TextOps, TrimSpacesRemovesOnlyTheSpaceCharacter) {
-  EXPECT_EQ("x\t", trimSpaces("  x\t "));
-  EXPECT_EQ("", trimSpaces("   "));
-  EXPECT_EQ("a b", trimSpaces(" a b "));
-  EXPECT_EQ("\tx", trimSpaces("\tx"));
-}
-
-TEST(TextOps, ReplaceTextNeverRescansWhatItInserted) {
+TEST(TextOps, TrimReplaceAndDecimal) {
+  EXPECT_EQ("x\t||a b|\tx", trimSpaces("  x\t ") + "|" + trimSpaces("   ") + "|" +
+                                trimSpaces(" a b ") + "|" + trimSpaces("\tx"));
+  // Replacing never rescans what it inserted.
   EXPECT_EQ("a, b, , c", replaceText("a,b,,c", ",", ", "));
   EXPECT_EQ("ba", replaceText("aaa", "aa", "b"));
   EXPECT_EQ("abc", replaceText("abc", "", "x"));
   EXPECT_EQ("aaaa", replaceText("aa", "a", "aa"));
+  EXPECT_EQ("0 -1 100 -2147483648 -9223372036854775808 9223372036854775807",
+            decimalText(0) + " " + decimalText(-1) + " " + decimalText(100) + " " +
+                decimalText(-2147483648LL) + " " + decimalText(INT64_MIN) + " " +
+                decimalText(INT64_MAX));
 }
 
-TEST(TextOps, DecimalTextCoversTheWholeRange) {
-  EXPECT_EQ("0", decimalText(0));
-  EXPECT_EQ("-2147483648", decimalText(-2147483648LL));
-  EXPECT_EQ("-9223372036854775808", decimalText(INT64_MIN));
-  EXPECT_EQ("9223372036854775807", decimalText(INT64_MAX));
-  EXPECT_EQ("-1", decimalText(-1));
-  EXPECT_EQ("100", decimalText(100));
-}
-
-TEST(TextOps, LowerCaseKeepsLengthAndLowersAsciiLetters) {
-  EXPECT_EQ("proceduredll 12_$#", lowerCase("ProcedureDLL 12_$#"));
-  const std::string high("\xC9\x80", 2);
-  EXPECT_EQ(2u, lowerCase(high).size());
-  EXPECT_TRUE(textEquals("a", "a"));
-  EXPECT_FALSE(textEquals("a", "A"));
-  EXPECT_TRUE(textEquals("", std::string()));
+TEST(TextOps, LoweringKeepsTheLengthAndComparesWhatItLowers) {
+  EXPECT_EQ("proceduredll [x] 12_$#", lowerCase("ProcedureDLL [X] 12_$#"));
+  EXPECT_EQ(2u, lowerCase(std::string("\xC9\x80", 2)).size());
+  EXPECT_TRUE(lowerCaseEquals("EndMacro", "endmacro"));
+  EXPECT_FALSE(lowerCaseEquals("EndMacros", "endmacro"));
+  EXPECT_FALSE(lowerCaseEquals("EndMacr", "endmacro"));
+  EXPECT_TRUE(lowersTo("INCLUDEx", "include", 7));
+  EXPECT_FALSE(lowersTo("xINCLUDE", "include", 7));
+  EXPECT_TRUE(textEquals("a", "a") && !textEquals("a", "A") && textEquals("", std::string()));
 }

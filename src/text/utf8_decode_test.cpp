@@ -2,21 +2,13 @@
 
 #include <gtest/gtest.h>
 
-TEST(Utf8Decode, OneBytePerCharacterAndQuestionMarksAboveLatin1) {
-  EXPECT_EQ("\xE9", decodeUtf8ToBytes("\xC3\xA9"));          // e acute
-  EXPECT_EQ("?", decodeUtf8ToBytes("\xE2\x82\xAC"));         // euro sign
-  EXPECT_EQ("a?b", decodeUtf8ToBytes("a\xF0\x9F\x98\x80" "b"));  // four-byte character
-  EXPECT_EQ("?", decodeUtf8ToBytes("\xC4\x80"));             // U+0100
-  EXPECT_EQ("plain", decodeUtf8ToBytes("plain"));
-}
-
-TEST(Utf8Decode, MalformedSequencesEndWithoutReadingPastTheText) {
-  EXPECT_EQ("?A", decodeUtf8ToBytes("\xC3" "A"));  // pair broken by an ASCII byte
-  EXPECT_EQ("", decodeUtf8ToBytes("\xC3"));         // lead byte cut short
-  EXPECT_EQ("", decodeUtf8ToBytes("\xE2\x82"));     // three-byte lead without room
-  EXPECT_EQ("x", decodeUtf8ToBytes("\x80x"));       // stray continuation
-  EXPECT_EQ("", decodeUtf8ToBytes("\xF8\xFF\xFE"));
-  EXPECT_EQ("?z", decodeUtf8ToBytes("\xE2\x82z"));
-  EXPECT_EQ("ab", decodeUtf8ToBytes("a\xC0\x80" "b"));  // an overlong NUL  // lead takes what continues, then stops
-  EXPECT_EQ("?AA", decodeUtf8ToBytes("\xE2\x41\x41"));
+TEST(Utf8Decode, OneBytePerCharacterQuestionMarksAboveLatin1AndNoReadPastTheText) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"plain", "plain"}, {"\xC3\xA9", "\xE9"}, {"\xC3\xBF", "\xFF"},  // U+00E9, U+00FF
+      {"\xC4\x80", "?"}, {"\xE2\x82\xAC", "?"}, {"a\xF0\x9F\x98\x80" "b", "a?b"},
+      // Malformed: a pair broken by an ASCII byte, leads cut short, a stray continuation, F8-FF,
+      // an overlong NUL (dropped like a NUL byte), and a lead that takes what continues.
+      {"\xC3" "A", "?A"}, {"\xC3", ""}, {"\xE2\x82", ""}, {"\x80x", "x"}, {"\xF8\xFF\xFE", ""},
+      {"\xE2\x82z", "?z"}, {"a\xC0\x80" "b", "ab"}, {"\xE2\x41\x41", "?AA"}};
+  for (const auto& [utf8, bytes] : cases) EXPECT_EQ(bytes, decodeUtf8ToBytes(utf8)) << utf8;
 }

@@ -2,21 +2,20 @@
 
 #include <gtest/gtest.h>
 
-using std::chrono::milliseconds;
 using std::chrono::microseconds;
+using std::chrono::milliseconds;
 
 TEST(Pacer, WaitsEndOneStepApartWhateverRunsBetweenThem) {
   Pacer pacer(milliseconds(1));
   const Pacer::Clock::time_point start{};
-  // The first wait is a whole step.
-  EXPECT_EQ(start + milliseconds(1), pacer.nextDeadline(start));
-  // Work of 0.3 ms between waits shortens the next wait, it doesn't lengthen the pace.
-  EXPECT_EQ(start + milliseconds(2), pacer.nextDeadline(start + microseconds(1300)));
-  // A sleeper that woke late doesn't push the later deadlines back.
-  EXPECT_EQ(start + milliseconds(3), pacer.nextDeadline(start + microseconds(2100)));
-  // After a stall the pace starts again from now: no burst of skipped waits to catch up.
-  EXPECT_EQ(start + milliseconds(50), pacer.nextDeadline(start + milliseconds(50)));
-  EXPECT_EQ(start + milliseconds(51), pacer.nextDeadline(start + microseconds(50100)));
+  // The first wait is a whole step; work between waits shortens the next wait; a late sleeper
+  // doesn't push later deadlines back; after a stall the pace starts again from now.
+  const std::pair<microseconds, microseconds> cases[] = {
+      {microseconds(0), milliseconds(1)}, {microseconds(1300), milliseconds(2)},
+      {microseconds(2100), milliseconds(3)}, {milliseconds(50), milliseconds(50)},
+      {microseconds(50100), milliseconds(51)}};
+  for (const auto& [now, deadline] : cases)
+    EXPECT_EQ(start + deadline, pacer.nextDeadline(start + now));
   // n waits never end before n steps have passed.
   Pacer fresh(milliseconds(1));
   Pacer::Clock::time_point deadline;

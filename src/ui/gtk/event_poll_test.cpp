@@ -8,12 +8,13 @@
 
 namespace {
 
-// A scripted toolkit: each call takes the next step; a step pushes its codes into the queue.
+// A scripted toolkit: each call takes the next step, which queues its codes and tells whether
+// the toolkit had an event.
 struct Step {
   bool pending;
   std::vector<int32_t> queues;
 };
-EventQueue* queue = nullptr;
+EventQueue queue(RepeatRule::Keep);
 std::vector<Step> steps;
 size_t calls = 0;
 int window = 0;
@@ -21,44 +22,30 @@ int window = 0;
 bool scriptedToolkit() {
   if (calls >= steps.size()) return false;
   const Step& step = steps[calls++];
-  for (int32_t code : step.queues) queue->push(code, &window);
+  for (int32_t code : step.queues) queue.push(code, &window);
   return step.pending;
 }
 
-void script(EventQueue* q, std::vector<Step> s) {
-  queue = q;
-  steps = std::move(s);
-  calls = 0;
+// The codes of successive polls, each with the toolkit calls made so far.
+std::string polls(int count) {
+  std::string out;
+  for (int i = 0; i < count; ++i) {
+    out += std::to_string(pollEventQueue(&queue, scriptedToolkit));
+    out += "@" + std::to_string(calls) + " ";
+  }
+  return out;
 }
 
 }  // namespace
 
-TEST(EventPoll, PollTakesQueuedEventsFirstOnePerCall) {
-  EventQueue q(RepeatRule::Keep);
-  script(&q, {});
-  EXPECT_EQ(NoEvent, pollEventQueue(&q, scriptedToolkit));
-  q.push(MovedEvent, &window);
-  q.push(MovedEvent, &window);  // equal to the waiting one, still queued
-  q.push(CloseWindowEvent, &window);
-  script(&q, {{true, {RepaintEvent}}});
-  EXPECT_EQ(MovedEvent, pollEventQueue(&q, scriptedToolkit));
-  EXPECT_EQ(MovedEvent, pollEventQueue(&q, scriptedToolkit));
-  EXPECT_EQ(CloseWindowEvent, pollEventQueue(&q, scriptedToolkit));
-  EXPECT_EQ(0u, calls);  // the toolkit was not asked while events were waiting
-  EXPECT_EQ(RepaintEvent, pollEventQueue(&q, scriptedToolkit));
-  EXPECT_EQ(1u, calls);
-  EXPECT_EQ(NoEvent, pollEventQueue(&q, scriptedToolkit));
-}
-
-TEST(EventPoll, PollHandlesAtMostOneToolkitEvent) {
-  EventQueue q(RepeatRule::Keep);
+TEST(EventPoll, QueuedEventsComeFirstAndAPollHandlesAtMostOneToolkitEvent) {
+  EXPECT_EQ("0@0 ", polls(1));
+  // Queued events are taken one per poll without asking the toolkit, equal ones included.
+  for (int32_t code : {MovedEvent, MovedEvent, CloseWindowEvent}) queue.push(code, &window);
+  steps = {{true, {RepaintEvent}}};
+  EXPECT_EQ("5@0 5@0 2@0 4@1 0@1 ", polls(5));
   // An event the toolkit handles alone, then one that queues two window events.
-  script(&q, {{true, {}}, {true, {ActivatedEvent, PointerMovedEvent}}, {false, {}}});
-  EXPECT_EQ(ToolkitOnlyEvent, pollEventQueue(&q, scriptedToolkit));
-  EXPECT_EQ(ActivatedEvent, pollEventQueue(&q, scriptedToolkit));
-  EXPECT_EQ(2u, calls);
-  EXPECT_EQ(PointerMovedEvent, pollEventQueue(&q, scriptedToolkit));
-  EXPECT_EQ(2u, calls);
-  EXPECT_EQ(NoEvent, pollEventQueue(&q, scriptedToolkit));
-  EXPECT_EQ(3u, calls);
+  steps = {{true, {}}, {true, {ActivatedEvent, PointerMovedEvent}}, {false, {}}};
+  calls = 0;
+  EXPECT_EQ("-1@1 7@2 24@2 0@3 ", polls(4));
 }

@@ -4,48 +4,28 @@
 
 namespace {
 
-using Patterns = std::vector<std::string>;
+// Each filter as index:name=pattern;pattern, separated by blanks.
+std::string filters(const std::string& list) {
+  std::string out;
+  for (const SaveFilter& filter : parseFilterList(list)) {
+    out += std::to_string(filter.index) + ":" + filter.name + "=";
+    for (size_t i = 0; i < filter.patterns.size(); ++i) out += (i ? ";" : "") + filter.patterns[i];
+    out += " ";
+  }
+  return out;
+}
 
 }  // namespace
 
-TEST(FilterList, TheSaveDialogsList) {
-  const std::vector<SaveFilter> filters =
-      parseFilterList("PureBasic File (*.pb)|*.pb|All files|*.*");
-  ASSERT_EQ(2u, filters.size());
-  EXPECT_EQ(0, filters[0].index);
-  EXPECT_EQ("PureBasic File (*.pb)", filters[0].name);
-  EXPECT_EQ(Patterns{"*.pb"}, filters[0].patterns);
-  EXPECT_EQ(1, filters[1].index);
-  EXPECT_EQ("All files", filters[1].name);
-  EXPECT_EQ(Patterns{"*"}, filters[1].patterns);
-}
-
-TEST(FilterList, SeveralPatternsAndSemicolonsInNames) {
-  const std::vector<SaveFilter> filters =
-      parseFilterList("Sources; includes|*.pb;*.pbi|Any|*.*;*.*x|Last|");
-  ASSERT_EQ(3u, filters.size());
-  EXPECT_EQ("Sources; includes", filters[0].name);
-  EXPECT_EQ((Patterns{"*.pb", "*.pbi"}), filters[0].patterns);
-  EXPECT_EQ((Patterns{"*", "*.*x"}), filters[1].patterns);
-  // A name followed by "|" and nothing else has the empty pattern.
-  EXPECT_EQ(2, filters[2].index);
-  EXPECT_EQ("Last", filters[2].name);
-  EXPECT_EQ(Patterns{""}, filters[2].patterns);
-  // A trailing ";" leaves an empty pattern after it.
-  EXPECT_EQ((Patterns{"*.pb", ""}), parseFilterList("Sources|*.pb;")[0].patterns);
-}
-
-TEST(FilterList, NamesWithoutPatternField) {
-  EXPECT_TRUE(parseFilterList("").empty());
-  EXPECT_TRUE(parseFilterList("All files").empty());
-  // The name after the last pattern field makes no filter; the filter before it stays.
-  const std::vector<SaveFilter> filters = parseFilterList("Text|*.txt|Orphan");
-  ASSERT_EQ(1u, filters.size());
-  EXPECT_EQ("Text", filters[0].name);
-  EXPECT_EQ(Patterns{"*.txt"}, filters[0].patterns);
-  // Empty fields are names and patterns like any other.
-  const std::vector<SaveFilter> empty = parseFilterList("||");
-  ASSERT_EQ(1u, empty.size());
-  EXPECT_EQ("", empty[0].name);
-  EXPECT_EQ(Patterns{""}, empty[0].patterns);
+TEST(FilterList, NamesAndPatternsAlternate) {
+  EXPECT_EQ("0:PureBasic File (*.pb)=*.pb 1:All files=* ",
+            filters("PureBasic File (*.pb)|*.pb|All files|*.*"));
+  // Several patterns; "*.*" alone is "*"; a name followed by "|" alone has the empty pattern.
+  EXPECT_EQ("0:Sources; includes=*.pb;*.pbi 1:Any=*;*.*x 2:Last= ",
+            filters("Sources; includes|*.pb;*.pbi|Any|*.*;*.*x|Last|"));
+  EXPECT_EQ("0:Sources=*.pb; ", filters("Sources|*.pb;"));  // a trailing ";": an empty pattern
+  // A name without a pattern field makes no filter; empty fields count like any other.
+  EXPECT_EQ("", filters("") + filters("All files"));
+  EXPECT_EQ("0:Text=*.txt ", filters("Text|*.txt|Orphan"));
+  EXPECT_EQ("0:= ", filters("||"));
 }

@@ -7,17 +7,17 @@
 /// Event codes returned by the progress window's poll.
 enum WindowEventCode : int32_t {
   ToolkitOnlyEvent = -1,  // the toolkit handled an event of its own, nothing was queued
-  NoEvent = 0,
-  CloseWindowEvent = 2,
-  RepaintEvent = 4,
-  MovedEvent = 5,
-  ResizedEvent = 6,
-  ActivatedEvent = 7,
-  DeactivatedEvent = 8,
-  MinimisedEvent = 12,
-  MaximisedEvent = 13,
-  RestoredEvent = 14,
-  PointerMovedEvent = 24,
+  NoEvent = 0,            // nothing was pending
+  CloseWindowEvent = 2,   // the user asked to close the window
+  RepaintEvent = 4,       // the controls' area was exposed
+  MovedEvent = 5,         // the position changed
+  ResizedEvent = 6,       // the size changed
+  ActivatedEvent = 7,     // the window got the keyboard focus
+  DeactivatedEvent = 8,   // the window lost the keyboard focus
+  MinimisedEvent = 12,    // the window became iconified
+  MaximisedEvent = 13,    // the window became maximised
+  RestoredEvent = 14,     // the window left the iconified or maximised state
+  PointerMovedEvent = 24, // the pointer moved over the window
 };
 
 /// A window's position and size on the screen.

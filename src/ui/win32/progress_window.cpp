@@ -105,10 +105,10 @@ bool openProgressWindow(ProgressWindow* progress, const std::string& title, int3
 }
 
 int32_t pollWindowEvent(ProgressWindow* progress) {
-  int32_t code = kNoEvent;
+  int32_t code = NoEvent;
   if (progress->events.pop(&code)) return code;
   MSG message;
-  if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) return kNoEvent;
+  if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) return NoEvent;
   HWND active = GetActiveWindow();
   const bool accelerator = active != nullptr && active == progress->window &&
                            progress->accelerators != nullptr &&

@@ -30,7 +30,7 @@ void Win32Ui::openProgressWindow(const std::string& title, int32_t lastIndex) {
 
 int32_t Win32Ui::pollWindowEvent() { return ::pollWindowEvent(&progress_); }
 
-int32_t Win32Ui::closeWindowEvent() const { return kCloseWindowEvent; }
+int32_t Win32Ui::closeWindowEvent() const { return CloseWindowEvent; }
 
 void Win32Ui::setProgress(int32_t position) { ::setProgress(&progress_, position); }
 

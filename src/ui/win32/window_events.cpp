@@ -5,17 +5,17 @@ namespace {
 void queueSize(WPARAM kind, const void* window, SizeState* sizeState, EventQueue* queue) {
   switch (kind) {
     case SIZE_MINIMIZED:
-      queue->push(kMinimisedEvent, window);
+      queue->push(MinimisedEvent, window);
       *sizeState = SizeState::Minimised;
       return;
     case SIZE_MAXIMIZED:
-      queue->push(kMaximisedEvent, window);
-      queue->push(kResizedEvent, window);
+      queue->push(MaximisedEvent, window);
+      queue->push(ResizedEvent, window);
       *sizeState = SizeState::Maximised;
       return;
     case SIZE_RESTORED:
-      if (*sizeState != SizeState::Normal) queue->push(kRestoredEvent, window);
-      queue->push(kResizedEvent, window);
+      if (*sizeState != SizeState::Normal) queue->push(RestoredEvent, window);
+      queue->push(ResizedEvent, window);
       *sizeState = SizeState::Normal;
       return;
     default:  // another window was maximised or restored: this one keeps its size
@@ -29,16 +29,16 @@ bool queueWindowEvents(UINT message, WPARAM wParam, const void* window, SizeStat
                        EventQueue* queue) {
   switch (message) {
     case WM_CLOSE:
-      queue->push(kCloseWindowEvent, window);
+      queue->push(CloseWindowEvent, window);
       return true;
     case WM_MOVE:
-      queue->push(kMovedEvent, window);
+      queue->push(MovedEvent, window);
       break;
     case WM_ERASEBKGND:
-      queue->push(kRepaintEvent, window);
+      queue->push(RepaintEvent, window);
       break;
     case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE) queue->push(kActivatedEvent, window);
+      if (LOWORD(wParam) != WA_INACTIVE) queue->push(ActivatedEvent, window);
       break;
     case WM_SIZE:
       queueSize(wParam, window, sizeState, queue);

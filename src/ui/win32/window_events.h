@@ -10,15 +10,15 @@
 
 /// Event codes that pollWindowEvent returns besides message numbers.
 enum WindowEventCode : int32_t {
-  kNoEvent = 0,
-  kMovedEvent = 3,
-  kResizedEvent = 5,
-  kRepaintEvent = 15,
-  kCloseWindowEvent = 16,
-  kActivatedEvent = 13104,
-  kMinimisedEvent = 13107,
-  kMaximisedEvent = 13108,
-  kRestoredEvent = 13109,
+  NoEvent = 0,              // nothing was pending
+  MovedEvent = 3,           // WM_MOVE
+  ResizedEvent = 5,         // WM_SIZE
+  RepaintEvent = 15,        // WM_ERASEBKGND
+  CloseWindowEvent = 16,    // WM_CLOSE, kept from the default procedure
+  ActivatedEvent = 13104,   // WM_ACTIVATE that activates
+  MinimisedEvent = 13107,   // WM_SIZE with SIZE_MINIMIZED
+  MaximisedEvent = 13108,   // WM_SIZE with SIZE_MAXIMIZED, before its ResizedEvent
+  RestoredEvent = 13109,    // leaving minimised or maximised, before its ResizedEvent
 };
 
 /// The window's last size state, which tells a restore from a plain resize.
