@@ -34,8 +34,8 @@ for how in wmctrl alt+F4; do
   check_window "$window"
   kill -0 "$gui_pid" 2>/dev/null || fail "the scan ended before the close request"
   if [[ $how == wmctrl ]]; then wmctrl -i -c "$window"; else press "$window" alt+F4; fi
-  wait_for_exit 10
-  [[ $(probe_lines | cut -f1,2 | sort -u) == "map	$BANNER"$'\n'"unmap	$BANNER" ]] ||
+  wait_for_exit
+  [[ $(cut -f1,2 "$work/probe.log" | sort -u) == "map	$BANNER"$'\n'"unmap	$BANNER" ]] ||
     fail "after a close request ($how) another window was shown"
   [[ ! -s $work/stderr ]] || fail "stderr is not empty after a close request ($how)"
 done
