@@ -265,17 +265,25 @@ class Generator:
             w.add("Global NewList %ss%d.s()" % (r.choice(NOUNS).lower(), tag))
         w.add("")
 
-    def fill(self, w, target, exported_share=0.35):
+    # How often fill adds declarations rather than a procedure, and how often a procedure is
+    # exported.
+    DECLARATION_SHARE = 0.15
+    EXPORTED_SHARE = 0.35
+
+    def opening(self):
+        """The lines a filled file starts with."""
+        return [self.comment(), "EnableExplicit", ""]
+
+    def fill(self, w, target):
         """Adds declarations and procedures until the file has about `target` lines."""
         r = self.rng
-        w.add(self.comment())
-        w.add("EnableExplicit")
-        w.add("")
+        for line in self.opening():
+            w.add(line)
         while w.count() < target:
-            if r.random() < 0.15:
+            if r.random() < self.DECLARATION_SHARE:
                 self.declarations(w)
             else:
-                self.procedure(w, r.random() < exported_share)
+                self.procedure(w, r.random() < self.EXPORTED_SHARE)
 
 
 def generate(out, total_lines, seed, lines_per_file, write=True):
@@ -479,15 +487,11 @@ class ProjectGenerator(Generator):
         else:
             super().declarations(w)
 
-    def fill(self, w, target, exported_share=0.12):
-        r = self.rng
-        w.add("EnableExplicit")
-        w.add("")
-        while w.count() < target:
-            if r.random() < 0.18:
-                self.declarations(w)
-            else:
-                self.procedure(w, r.random() < exported_share)
+    DECLARATION_SHARE = 0.18
+    EXPORTED_SHARE = 0.12
+
+    def opening(self):
+        return ["EnableExplicit", ""]
 
 
 def generate_project(out, total_lines, seed, lines_per_file, write=True):
