@@ -9,6 +9,7 @@ source "$(dirname "$0")/lib.sh"
 # before the program looks for its argument.
 for args in "" "   " "--class=GantrellE2E"; do
   if [[ -z $args ]]; then start_gui; else start_gui "$args"; fi
+  [[ -n $args ]] || screenshot "$(wait_for_window Error)" gtk-error-box.png
   dismiss_error 'Parameter missed.\r\ngantrell.exe [FILENAME]'
   [[ $(cut -f1,2 "$work/probe.log" | sort -u) == "map	Error"$'\n'"unmap	Error" ]] ||
     fail "with argument '$args' a window other than the error box was shown"

@@ -23,11 +23,8 @@ ask_to_replace() {
 # Declined: back in the save dialog, which is then cancelled; nothing is written.
 ask_to_replace "$work/out/old.pb"
 press "$question" Escape
-deadline=$((SECONDS + 15))
-while has_window ""; do
-  ((SECONDS < deadline)) || fail "the question stays after Escape"
-  sleep 0.05
-done
+question_gone() { ! has_window ""; }
+wait_until 15 "the question stays after Escape" question_gone
 has_window "$SAVE_TITLE" || fail "declining did not return to the save dialog"
 press "$dialog" Escape
 wait_for_exit

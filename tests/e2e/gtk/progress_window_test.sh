@@ -3,9 +3,11 @@
 # hints, centred; a close request ends the run at once, silently, with status 0.
 source "$(dirname "$0")/lib.sh"
 
-# About 20 000 tokens: at 1 ms per token the scan would last 20 s; the declaration at the end
-# would open the save dialog if the scan ran to its end.
-make_source "$work/long.pb" 5000 'ProcedureDLL Late()'
+# About 20 000 tokens: at 1 ms per token the scan would last 20 s. The declaration at the start
+# gives the status line a name; it would open the save dialog if the scan ran to its end.
+printf 'ProcedureDLL.l AddNumbers(a.l, b.l)\r\n  ProcedureReturn a + b\r\nEndProcedure\r\n' >"$work/long.pb"
+make_source "$work/tail.pb" 5000
+cat "$work/tail.pb" >>"$work/long.pb"
 count=$("$CLI_BIN" --tokens "$work/long.pb" | wc -l)
 ((count >= 20000)) || fail "the long source has only $count tokens"
 
@@ -32,7 +34,15 @@ for how in wmctrl alt+F4; do
   start_gui "$work/long.pb"
   window=$(wait_for_window "$BANNER")
   check_window "$window"
-  kill -0 "$gui_pid" 2>/dev/null || fail "the scan ended before the close request"
+  if [[ $how == wmctrl && -n ${GANTRELL_SCREENSHOTS:-} ]]; then
+    # The filled part of the bar (mean about 0.4) is darker than its empty trough (about 0.76):
+    # the picture waits until the fill has passed 40 % of the bar.
+    bar_moved() { import -silent -window "$window" -crop 4x4+160+38 -format '%[fx:mean]' info: |
+      awk '{exit !($1 < 0.6)}'; }
+    wait_until 15 "the bar did not move" bar_moved
+    screenshot "$window" gtk-progress-window.png 0
+  fi
+  ! program_ended || fail "the scan ended before the close request"
   if [[ $how == wmctrl ]]; then wmctrl -i -c "$window"; else press "$window" alt+F4; fi
   wait_for_exit
   [[ $(cut -f1,2 "$work/probe.log" | sort -u) == "map	$BANNER"$'\n'"unmap	$BANNER" ]] ||

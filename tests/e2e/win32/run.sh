@@ -19,13 +19,13 @@ error_box() {
       *.pb) start_program "$(winepath -w "$workdir/$args")" ;;
       *) start_program "$args" ;;
     esac
-    box=$(wait_window Error 60)
+    box=$(wait_for_window Error 60)
     if [[ $args == *.pb ]]; then
-      window_exists "$banner" || fail "the progress window was gone while the error box showed"
+      has_window "$banner" || fail "the progress window was gone while the error box showed"
       [[ $args == plain.pb ]] && screenshot "$box" win32-nothing-to-export.png
       answer_box "$box" "Nothing to export."
     else
-      window_exists "$banner" && fail "the progress window opened without an argument"
+      has_window "$banner" && fail "the progress window opened without an argument"
       [[ $args == none ]] && screenshot "$box" win32-missing-argument.png
       answer_box "$box" 'Parameter missed.\r\ngantrell.exe [FILENAME]'
     fi
@@ -58,19 +58,21 @@ overwrite() {
   "$cli" "$workdir/src/$main" >"$workdir/expected"
   cp -R "$workdir/src" "$workdir/kept"
   printf 'old\r\n' >"$workdir/src/old.pb"
+  # The question has the same title as the dialog: it is the other window of that title.
+  question() { window_ids "$save_title" | grep -vx "$dialog"; }
+  asked() { question >/dev/null && grep -q "already exists" "$workdir/wine.log"; }
   for answer in "old.pb n" "old.pb y" "$main y" "$(cd "$example" && echo *.pbi) y"; do
     save_as "$workdir/src/$main" "${answer% *}"
-    wait_until 30 "no question before replacing $answer" grep -q "already exists" "$workdir/wine.log"
-    # The question has the same title as the dialog: the newest of the two windows is it.
-    press "$(window_ids "$save_title" | tail -n 1)" "${answer##* }"
+    wait_until 30 "no question before replacing ${answer% *}" asked
+    press "$(question | head -n 1)" "${answer##* }"
     case $answer in
-      *n) wait_until 30 "the question stayed after No" test "$(window_ids "$save_title" | wc -l)" == 1
+      *n) wait_until 30 "the question stayed after No" eval '! question >/dev/null'
         press "$dialog" Escape
         wait_exit
         [[ $(<"$workdir/src/old.pb") == $'old\r' ]] || fail "No still replaced the file" ;;
       old.pb*) wait_exit
         cmp "$workdir/expected" "$workdir/src/old.pb" || fail "Yes did not replace the file" ;;
-      *) answer_box "$(wait_window Error 30)" "Can't overwrite a source file." ;;
+      *) answer_box "$(wait_for_window Error 30)" "Can't overwrite a source file." ;;
     esac
   done
   diff -r -x old.pb "$workdir/kept" "$workdir/src" || fail "a source file was changed"
@@ -83,7 +85,7 @@ close_request() {
     for ((i = 0; i < 10000; i++)); do printf 'a = b + %d\r\n' "$i"; done
   } >"$workdir/long.pb"
   start_program "$(winepath -w "$workdir/long.pb")"
-  window=$(wait_window "$banner" 60)
+  window=$(wait_for_window "$banner" 60)
   # A window manager ignores a close request for a window it has not taken on yet.
   wait_until 30 "the window manager did not take the window on" \
     sh -c 'xprop -id "$1" WM_STATE | grep -q Normal' - "$window"
@@ -91,7 +93,7 @@ close_request() {
   wmctrl -i -c "$window"
   wait_exit
   [[ -z $(message_texts) ]] || fail "a message showed: $(message_texts)"
-  ! window_exists "$save_title" || fail "the save dialog showed"
+  ! has_window "$save_title" || fail "the save dialog showed"
 }
 
 if [[ -n ${4:-} ]]; then make_workdir; "$4"; echo "ok: $4"; exit; fi
