@@ -15,7 +15,7 @@ for args in "" "   " "--class=GantrellE2E"; do
     fail "with argument '$args' a window other than the error box was shown"
 done
 
-make_source "$work/plain.pb" 300
+make_source 300 >"$work/plain.pb"
 : >"$work/empty.pb"
 printf 'x' >"$work/one.pb"
 for source in plain.pb empty.pb one.pb missing.pb; do

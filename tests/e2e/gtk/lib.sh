@@ -85,8 +85,8 @@ dismiss_error() {
   wait_for_exit
 }
 
-# expect_centred WINDOW WHAT: the window's client area is centred on the screen, give or take
-# the window manager's title bar.
+# expect_centred WINDOW WHAT [WIDTHxHEIGHT]: the window's client area is centred on the screen,
+# give or take the window manager's title bar, and has that size.
 expect_centred() {
   local x y width height screen_w screen_h
   read -r x y width height < <(xwininfo -id "$1" |
@@ -95,17 +95,8 @@ expect_centred() {
   local dx=$((2 * x + width - screen_w)) dy=$((2 * y + height - screen_h))
   ((dx * dx <= 60 * 60 && dy * dy <= 60 * 60)) ||
     fail "$2 is not centred: ${width}x${height} at ${x},${y} on ${screen_w}x${screen_h}"
+  [[ ${3:-${width}x$height} == "${width}x$height" ]] || fail "$2 is ${width}x$height, not $3"
 }
 
-# make_source FILE LINES [DECLARATION...]: a source of LINES statements of 4 tokens each, with
-# the given declaration lines after them.
-make_source() {
-  local file=$1 lines=$2 i declaration
-  shift 2
-  {
-    for ((i = 0; i < lines; ++i)); do printf 'x = %d\r\n' "$i"; done
-    for declaration in "$@"; do
-      printf '%s\r\n  ProcedureReturn 0\r\nEndProcedure\r\n' "$declaration"
-    done
-  } >"$file"
-}
+# make_source LINES [LINE...]: a source of LINES statements of 4 tokens each, then the lines.
+make_source() { seq 0 $(($1 - 1)) | sed 's/.*/x = &\r/'; printf '%s\r\n' "${@:2}"; }

@@ -6,7 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 
 mkdir -p "$work/src" "$work/out"
-make_source "$work/src/lib.pb" 10 'IncludeFile "part.pbi"' 'ProcedureDLL Hello()'
+make_source 10 'IncludeFile "part.pbi"' 'ProcedureDLL Hello()' >"$work/src/lib.pb"
 printf 'ProcedureDLL Part()\r\n' >"$work/src/part.pbi"
 "$CLI_BIN" "$work/src/lib.pb" >"$work/expected.pb"
 cp -R "$work/src" "$work/kept"

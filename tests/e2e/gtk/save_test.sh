@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh"
 
 folder="$work/données"
 mkdir -p "$folder"
-make_source "$folder/lib.pb" 20 'ProcedureDLL.l Add(a.l, b.l)' 'ProcedureDLL Hello()'
+make_source 20 'ProcedureDLL.l Add(a.l, b.l)' 'ProcedureDLL Hello()' >"$folder/lib.pb"
 "$CLI_BIN" "$folder/lib.pb" >"$work/expected.pb"
 last=$(($("$CLI_BIN" --tokens "$folder/lib.pb" | wc -l) - 1))
 pb='PureBasic File \(\*\.pb\)'
