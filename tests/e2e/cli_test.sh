@@ -97,8 +97,7 @@ expect "a source with a leading space" 1 /dev/null \
   "gantrell: can't open source file \" five.pb\": No such file or directory" -- "$cli" " five.pb"
 printf 'ProcedureDLL Q()\n' > 'ab"cd.pb'
 printf 'ProcedureDLL Wrong()\n' > ab
-header 'Q.i ()' > want.pbi
-expect "a source with a double quote" 0 want.pbi "" -- "$cli" 'ab"cd.pb'
+expect_block "a source with a double quote" 'ab"cd.pb' 'Q.i ()'
 printf 'ProcedureDLL X()\n' > ./-dash.pb
 header 'X.i ()' > want.pbi
 expect "a source after --" 0 want.pbi "" -- "$cli" -- -dash.pb

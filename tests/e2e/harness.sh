@@ -22,6 +22,10 @@ header() {
   printf 'EndImport\r\n'
 }
 
+# expect_block NAME SOURCE IMPORT-LINE...: gantrell-cli SOURCE writes the block with these import
+# lines and no message.
+expect_block() { header "${@:3}" >"$scratch/block"; expect "$1" 0 "$scratch/block" "" -- "$cli" "$2"; }
+
 # Every run is bounded: 300 s, and $mb MiB of memory (4096 unless the caller sets it). A build
 # with AddressSanitizer reserves terabytes of address space, so there the sanitizer's own
 # resident-memory limit stands in for ulimit -v.
