@@ -42,8 +42,8 @@ check "-o through a link did not replace its target" cmp -s existing.pbi five.pb
 check "-o replaced the link itself" test -L link.pbi
 check "a temporary file was left" test -z "$(find . -name '.gantrell-*')"
 
-# A file read in the run is never overwritten, under any name that reaches it.
-cp -R tree kept
+# A file read in the run is never overwritten, under any name that reaches it (a failed run
+# changes no file: the harness checks).
 ln -s tree/main.pb to_main.pb
 for target in tree/main.pb ./tree/../tree/main.pb tree/common.pbi to_main.pb; do
   expect "-o onto the source file $target" 1 /dev/null "$warn
@@ -51,7 +51,6 @@ gantrell: Can't overwrite a source file." -- "$cli" -o "$target" tree/main.pb
 done
 expect "--tokens -o onto the source" 1 /dev/null "gantrell: Can't overwrite a source file." -- \
   "$cli" --tokens -o five.pb five.pb
-check "a source file was changed" diff -r kept tree
 
 # --tokens: the combined text of a file and its include, markers as comments whose line feeds
 # count; a declaration; escapes in the text.

@@ -23,14 +23,10 @@ has_window() { [[ -n $(window_ids "$1") ]]; }
 
 # wait_for_window TITLE [SECONDS]: prints the id of a window of that title once it shows.
 wait_for_window() {
-  local deadline=$((SECONDS + ${2:-15})) ids
-  until ids=$(window_ids "$1") && [[ -n $ids ]]; do
-    ! program_ended || fail "the program ended before \"$1\" showed"
-    ((SECONDS < deadline)) || fail "no window \"$1\" within ${2:-15} s"
-    sleep 0.05
-  done
-  echo "${ids%%$'\n'*}"
+  wait_until "${2:-15}" "no window \"$1\" within ${2:-15} s" shown "$1"
+  window_ids "$1" | head -n 1
 }
+shown() { ! program_ended || fail "the program ended before \"$1\" showed"; has_window "$1"; }
 
 # focus WINDOW: gives the window the keyboard focus and waits until it has it.
 focus() { xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"; }

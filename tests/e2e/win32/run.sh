@@ -51,9 +51,7 @@ wait_exit() {
 }
 
 # The texts of the message boxes shown so far, one per line, as wine traced them.
-message_texts() {
-  sed -n 's/.*trace:msgbox:MSGBOX_OnInit L"\(.*\)"$/\1/p' "$workdir/wine.log" 2>/dev/null
-}
+message_texts() { sed -n 's/.*trace:msgbox:MSGBOX_OnInit L"\(.*\)"$/\1/p' "$workdir/wine.log"; }
 
 # answer_box BOX TEXT: presses OK in the message box; the program ends with status 0, and the
 # last box said exactly TEXT.
