@@ -7,12 +7,12 @@ repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # bench_options "LETTER:VARIABLE ..." USAGE ARG...: sets each VARIABLE from its -LETTER option,
 # over the default the caller gave it; prints "usage: SCRIPT USAGE" and exits 2 on any other.
 bench_options() {
-  local spec=$1 usage=$2 letters="" pair opt
+  local pairs=$1 usage=$2 letters="" pair opt
   shift 2
-  for pair in $spec; do letters+=${pair%%:*}:; done
+  for pair in $pairs; do letters+=${pair%%:*}:; done
   while getopts "$letters" opt; do
     [[ $opt != '?' ]] || { echo "usage: $0 $usage" >&2; exit 2; }
-    for pair in $spec; do
+    for pair in $pairs; do
       if [[ ${pair%%:*} == "$opt" ]]; then printf -v "${pair#*:}" '%s' "$OPTARG"; fi
     done
   done
