@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the gantrell-cli end-to-end tests: the program under test, a scratch folder to work
 # in (gone at exit), the import block it should write, and one way to run a case and judge it.
 #   source harness.sh GANTRELL-CLI

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared helpers of the gantrell-gtk end-to-end tests. Source it with the test's arguments:
 #   GANTRELL_GTK GANTRELL_CLI WIDGET_PROBE
 # The tests need an X display with a window manager (scripts/with-display.sh provides both);
