@@ -13,27 +13,13 @@
 # scanned line by line, only the .pb files' procedures tagged), and with a regex that tags every
 # Procedure/ProcedureC/ProcedureDLL/ProcedureCDLL in every file, closer to gantrell's work.
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd)
-runs=7
-tree=lines1M
-build=$repo/build-bench
-dir=
-main=main.pb
-cli=
-usage="usage: $0 [-n RUNS] [-t TREE | -d DIR -m MAIN] [-b BUILD_DIR] [-c CLI]"
-while getopts 'n:t:b:d:m:c:' opt; do
-  case $opt in
-    n) runs=$OPTARG ;;
-    t) tree=$OPTARG ;;
-    b) build=$OPTARG ;;
-    d) dir=$(cd "$OPTARG" && pwd) ;;
-    m) main=$OPTARG ;;
-    c) cli=$(realpath "$OPTARG") ;;
-    *) echo "$usage" >&2; exit 2 ;;
-  esac
-done
 # shellcheck source=bench/timing.sh
-source "$repo/bench/timing.sh"
+source "$(dirname "$0")/timing.sh"
+runs=7 tree=lines1M build=$repo/build-bench dir="" main=main.pb cli=""
+bench_options 'n:runs t:tree b:build d:dir m:main c:cli' \
+  '[-n RUNS] [-t TREE | -d DIR -m MAIN] [-b BUILD_DIR] [-c CLI]' "$@"
+[[ -z $dir ]] || dir=$(cd "$dir" && pwd)
+[[ -z $cli ]] || cli=$(realpath "$cli")
 
 logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT
@@ -71,9 +57,7 @@ for tool in gantrell plain procs; do
     plain) name="ctags (Basic)" ;;
     procs) name="ctags (Basic + regex)" ;;
   esac
-  read -r emin emed emax < <(column_stats "$logs/$tool" '$1')
-  read -r cmin cmed cmax < <(column_stats "$logs/$tool" '$2 + $3')
-  read -r _ _ rss < <(column_stats "$logs/$tool" '$4 / 1024')
+  run_stats "$logs/$tool"
   printf '%-22s %28s %28s %10.0f\n' "$name" "$emin / $emed / $emax" "$cmin / $cmed / $cmax" "$rss"
   declare "${tool}_cmed=$cmed"
 done

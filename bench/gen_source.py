@@ -225,26 +225,36 @@ class Generator:
             text += " = " + (self.string() if kind == "s" else self.number())
         return text, name
 
-    def procedure(self, w, exported):
+    def signature(self, most_params):
+        """A procedure's return type, its suffix, up to `most_params` parameters, the names its
+        body may use, and its name."""
         r = self.rng
-        keyword = "ProcedureDLL" if exported else r.choice(["Procedure", "Procedure", "ProcedureC"])
         kind = r.choices(TYPES, TYPE_WEIGHTS)[0]
         suffix = "" if r.random() < 0.2 else "." + kind
         params, names = [], ["result", "total", "i"]
-        for index in range(r.randint(0, 5)):
+        for index in range(r.randint(0, most_params)):
             text, name = self.parameter(index)
             params.append(text)
             names.append(name.lstrip("*"))
-        proc = "%s%d" % (self.name(), self.next_id())
-        if r.random() < 0.3:
-            w.add(self.comment())
-        w.add("%s%s %s(%s)" % (keyword, suffix, proc, ", ".join(params)))
+        return kind, suffix, params, names, "%s%d" % (self.name(), self.next_id())
+
+    def body(self, w, kind, names, most_blocks):
+        """A procedure's body, up to `most_blocks` blocks, and its end."""
         w.add("Protected result.%s, total.q = %s, ratio.d = 1.5" % (kind, self.number()), 1)
-        for _ in range(r.randint(3, 12)):
+        for _ in range(self.rng.randint(3, most_blocks)):
             self.block(w, names, 1, 0)
         w.add("ProcedureReturn result", 1)
         w.add("EndProcedure")
         w.add("")
+
+    def procedure(self, w, exported):
+        r = self.rng
+        keyword = "ProcedureDLL" if exported else r.choice(["Procedure", "Procedure", "ProcedureC"])
+        kind, suffix, params, names, proc = self.signature(5)
+        if r.random() < 0.3:
+            w.add(self.comment())
+        w.add("%s%s %s(%s)" % (keyword, suffix, proc, ", ".join(params)))
+        self.body(w, kind, names, 12)
 
     def declarations(self, w):
         r = self.rng
@@ -265,17 +275,25 @@ class Generator:
             w.add("Global NewList %ss%d.s()" % (r.choice(NOUNS).lower(), tag))
         w.add("")
 
-    def fill(self, w, target, exported_share=0.35):
+    # How often fill adds declarations rather than a procedure, and how often a procedure is
+    # exported.
+    DECLARATION_SHARE = 0.15
+    EXPORTED_SHARE = 0.35
+
+    def opening(self):
+        """The lines a filled file starts with."""
+        return [self.comment(), "EnableExplicit", ""]
+
+    def fill(self, w, target):
         """Adds declarations and procedures until the file has about `target` lines."""
         r = self.rng
-        w.add(self.comment())
-        w.add("EnableExplicit")
-        w.add("")
+        for line in self.opening():
+            w.add(line)
         while w.count() < target:
-            if r.random() < 0.15:
+            if r.random() < self.DECLARATION_SHARE:
                 self.declarations(w)
             else:
-                self.procedure(w, r.random() < exported_share)
+                self.procedure(w, r.random() < self.EXPORTED_SHARE)
 
 
 def generate(out, total_lines, seed, lines_per_file, write=True):
@@ -405,14 +423,7 @@ class ProjectGenerator(Generator):
             self.exports += 1
         else:
             keyword = r.choice(["Procedure", "Procedure", "Procedure", "ProcedureC"])
-        kind = r.choices(TYPES, TYPE_WEIGHTS)[0]
-        suffix = "" if r.random() < 0.2 else "." + kind
-        params, names = [], ["result", "total", "i"]
-        for index in range(r.randint(0, 7)):
-            text, name = self.parameter(index)
-            params.append(text)
-            names.append(name.lstrip("*"))
-        proc = "%s%d" % (self.name(), self.next_id())
+        kind, suffix, params, names, proc = self.signature(7)
         if r.random() < 0.5:
             self.doc(w, proc, params)
         elif r.random() < 0.3:
@@ -435,12 +446,7 @@ class ProjectGenerator(Generator):
             w.add("    " + ", ".join(params[half:]) + ")")
         else:
             w.add(head + ", ".join(params) + ")")
-        w.add("Protected result.%s, total.q = %s, ratio.d = 1.5" % (kind, self.number()), 1)
-        for _ in range(r.randint(3, 14)):
-            self.block(w, names, 1, 0)
-        w.add("ProcedureReturn result", 1)
-        w.add("EndProcedure")
-        w.add("")
+        self.body(w, kind, names, 14)
 
     def macro(self, w):
         r = self.rng
@@ -479,15 +485,11 @@ class ProjectGenerator(Generator):
         else:
             super().declarations(w)
 
-    def fill(self, w, target, exported_share=0.12):
-        r = self.rng
-        w.add("EnableExplicit")
-        w.add("")
-        while w.count() < target:
-            if r.random() < 0.18:
-                self.declarations(w)
-            else:
-                self.procedure(w, r.random() < exported_share)
+    DECLARATION_SHARE = 0.18
+    EXPORTED_SHARE = 0.12
+
+    def opening(self):
+        return ["EnableExplicit", ""]
 
 
 def generate_project(out, total_lines, seed, lines_per_file, write=True):

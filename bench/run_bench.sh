@@ -4,20 +4,10 @@
 #   bench/run_bench.sh [-n REPETITIONS] [-b BUILD_DIR]
 # REPETITIONS (default 5) applies to both the benchmark binary and the gantrell-cli runs.
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd)
-reps=5
-build=$repo/build-bench
-while getopts 'n:b:' opt; do
-  case $opt in
-    n) reps=$OPTARG ;;
-    b) build=$OPTARG ;;
-    *) echo "usage: $0 [-n REPETITIONS] [-b BUILD_DIR]" >&2; exit 2 ;;
-  esac
-done
 # shellcheck source=bench/timing.sh
-source "$repo/bench/timing.sh"
-
-echo "== build (Release, $build)"
+source "$(dirname "$0")/timing.sh"
+reps=5 build=$repo/build-bench
+bench_options 'n:reps b:build' '[-n REPETITIONS] [-b BUILD_DIR]' "$@"
 build_bench "$build" gantrell-cli tokenize_bench bench_trees
 cli=$build/gantrell-cli
 trees=$build/bench/trees
@@ -35,9 +25,7 @@ for tree in lines100k lines1M; do
   tokens=$("$cli" --tokens "$dir/main.pb" | wc -l)
   : >"$log"
   time_runs "$reps" "$log" "$cli" "$dir/main.pb"
-  read -r emin emed emax < <(column_stats "$log" '$1')
-  read -r cmin cmed cmax < <(column_stats "$log" '$2 + $3')
-  read -r _ _ rss < <(column_stats "$log" '$4 / 1024')
+  run_stats "$log"
   echo "== gantrell-cli $tree: $lines lines, $bytes bytes, $tokens tokens, $reps runs"
   echo "   elapsed s   min $emin  median $emed  max $emax"
   echo "   cpu s       min $cmin  median $cmed  max $cmax  (user + system)"

@@ -7,22 +7,10 @@
 #   bench/scaling.sh [-n RUNS] [-b BUILD_DIR] [-s "1 10 100"]
 # The trees are written once into BUILD_DIR/bench/trees/scaleNMB and kept for later runs.
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd)
-runs=5
-build=$repo/build-bench
-sizes="1 10 100"
-while getopts 'n:b:s:' opt; do
-  case $opt in
-    n) runs=$OPTARG ;;
-    b) build=$OPTARG ;;
-    s) sizes=$OPTARG ;;
-    *) echo "usage: $0 [-n RUNS] [-b BUILD_DIR] [-s \"MB MB ...\"]" >&2; exit 2 ;;
-  esac
-done
 # shellcheck source=bench/timing.sh
-source "$repo/bench/timing.sh"
-
-echo "== build (Release, $build)"
+source "$(dirname "$0")/timing.sh"
+runs=5 build=$repo/build-bench sizes="1 10 100"
+bench_options 'n:runs b:build s:sizes' '[-n RUNS] [-b BUILD_DIR] [-s "MB MB ..."]' "$@"
 build_bench "$build" gantrell-cli combined_text_size
 cli=$build/gantrell-cli
 combined_size=$build/bench/combined_text_size
@@ -69,8 +57,7 @@ for mb in $sizes; do
   tokens=$("$cli" --tokens "$dir/main.pb" | wc -l)
   : >"$logs/$mb"
   (cd "$dir" && time_runs "$runs" "$logs/$mb" "$cli" main.pb)
-  read -r emin emed emax < <(column_stats "$logs/$mb" '$1')
-  read -r cmin cmed cmax < <(column_stats "$logs/$mb" '$2 + $3')
+  run_stats "$logs/$mb"
   rss=$(max_rss "$logs/$mb")
   printf '%6s %12d %12d %10d %27s %24s %8.1f %10.0f %9.2f\n' "${mb}MB" "$combined" "$files" \
     "$tokens" "$emin / $emed / $emax" "$cmin / $cmed / $cmax" \

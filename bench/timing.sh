@@ -1,5 +1,22 @@
-# Shared by the benchmark scripts: repeated timed runs and their min/median/max.
-# Source it; needs GNU time (/usr/bin/time, Debian package "time").
+# shellcheck shell=bash disable=SC2034  # the stats go to the caller's variables
+# Shared by the benchmark scripts: their options, the Release build, repeated timed runs and
+# their min/median/max. Source it first; needs GNU time (/usr/bin/time, Debian package "time").
+# Sets repo, the source tree's root.
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# bench_options "LETTER:VARIABLE ..." USAGE ARG...: sets each VARIABLE from its -LETTER option,
+# over the default the caller gave it; prints "usage: SCRIPT USAGE" and exits 2 on any other.
+bench_options() {
+  local pairs=$1 usage=$2 letters="" pair opt
+  shift 2
+  for pair in $pairs; do letters+=${pair%%:*}:; done
+  while getopts "$letters" opt; do
+    [[ $opt != '?' ]] || { echo "usage: $0 $usage" >&2; exit 2; }
+    for pair in $pairs; do
+      if [[ ${pair%%:*} == "$opt" ]]; then printf -v "${pair#*:}" '%s' "$OPTARG"; fi
+    done
+  done
+}
 
 # time_runs COUNT LOG COMMAND...: runs COMMAND (from the current directory, output discarded)
 # COUNT times and appends one line per run to LOG: elapsed s, user s, system s, peak RSS KiB.
@@ -39,9 +56,18 @@ tree_bytes() {
 build_bench() {
   local dir=$1
   shift
+  echo "== build (Release, $dir)"
   cmake -S "$repo" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGANTRELL_BENCH=ON \
     -DGANTRELL_GTK=OFF -DGANTRELL_TESTS=OFF >/dev/null
   cmake --build "$dir" -j 2 --target "$@" | tail -n 1
+}
+
+# run_stats LOG: sets emin emed emax (elapsed s), cmin cmed cmax (user + system s) and rss (the
+# largest peak RSS, MiB) over LOG's runs.
+run_stats() {
+  read -r emin emed emax < <(column_stats "$1" '$1')
+  read -r cmin cmed cmax < <(column_stats "$1" '$2 + $3')
+  read -r _ _ rss < <(column_stats "$1" '$4 / 1024')
 }
 
 # ratio_stats LOG_A LOG_B EXPRESSION: prints "min median max" of the ratio A/B of an awk

@@ -1,25 +1,21 @@
 #!/usr/bin/env bash
-# Replacing an existing file needs a yes in the toolkit's question: declining returns to the
-# save dialog, agreeing replaces the file. A file read in the run is refused even then, with
-# "Can't overwrite a source file."; status 0 each time.
+# Saving where a file is: replacing one needs a yes in the toolkit's question, a no returns to
+# the save dialog. A file read in the run is refused even after a yes, with "Can't overwrite a
+# source file."; a path that can't be created gives "Can't create file." and a device that
+# refuses the bytes "Can't write file.", each once the progress window has gone. Status 0.
 source "$(dirname "$0")/lib.sh"
 
 mkdir -p "$work/src" "$work/out"
-make_source "$work/src/lib.pb" 10 'IncludeFile "part.pbi"' 'ProcedureDLL Hello()'
+make_source 10 'IncludeFile "part.pbi"' 'ProcedureDLL Hello()' >"$work/src/lib.pb"
 printf 'ProcedureDLL Part()\r\n' >"$work/src/part.pbi"
 "$CLI_BIN" "$work/src/lib.pb" >"$work/expected.pb"
-cp "$work/src/lib.pb" "$work/src.keep"
-cp "$work/src/part.pbi" "$work/part.keep"
+cp -R "$work/src" "$work/kept"
 printf 'old\n' >"$work/out/old.pb"
-save_title='Save import header...'
 
-# ask_to_replace PATH: runs a scan, answers the save dialog with PATH and waits for the
-# question; its id goes to question, the dialog's to dialog.
+# ask_to_replace PATH: answers the save dialog with PATH and waits for the question, whose id
+# goes to question.
 ask_to_replace() {
-  start_gui "$work/src/lib.pb"
-  dialog=$(wait_for_window "$save_title")
-  type_into "$dialog" "$1"
-  press "$dialog" Return
+  save_as "$work/src/lib.pb" "$1"
   question=$(wait_for_window "")
   expect_probe "^map		.*already exists" "the question names no existing file"
 }
@@ -27,29 +23,37 @@ ask_to_replace() {
 # Declined: back in the save dialog, which is then cancelled; nothing is written.
 ask_to_replace "$work/out/old.pb"
 press "$question" Escape
-deadline=$((SECONDS + 15))
-while has_window ""; do
-  ((SECONDS < deadline)) || fail "the question stays after Escape"
-  sleep 0.05
-done
-has_window "$save_title" || fail "declining did not return to the save dialog"
+question_gone() { ! has_window ""; }
+wait_until 15 "the question stays after Escape" question_gone
+has_window "$SAVE_TITLE" || fail "declining did not return to the save dialog"
 press "$dialog" Escape
 wait_for_exit
 [[ $(cat "$work/out/old.pb") == old ]] || fail "declining still replaced the file"
 
-# Agreed: the file is replaced.
+# Agreed: a longer file is replaced as a whole.
+head -c 20000 /dev/zero | tr '\0' 'x' >"$work/out/old.pb"
 ask_to_replace "$work/out/old.pb"
 press "$question" Return
 wait_for_exit
 cmp "$work/expected.pb" "$work/out/old.pb" || fail "agreeing did not replace the file"
 
-# A source file, the main one or an include, is refused even after a yes.
-for source in lib.pb part.pbi; do
-  ask_to_replace "$work/src/$source"
-  press "$question" Return
-  dismiss_error "Can't overwrite a source file."
-  wait_for_exit
+# The source and its include, and the chooser's own folder check aside (it refuses a folder that
+# does not exist), a folder where nothing can be created: /proc takes no new files, not even
+# from root.
+for target in src/lib.pb src/part.pbi /proc/gantrell-e2e.pb /dev/full; do
+  case $target in
+    src/*) path=$work/$target message="Can't overwrite a source file." ;;
+    /proc/*) path=$target message="Can't create file." ;;
+    *) path=$target message="Can't write file." ;;
+  esac
+  save_as "$work/src/lib.pb" "$path"
+  if [[ -e $path ]]; then press "$(wait_for_window "")" Return; fi
+  wait_for_window Error >/dev/null
+  has_window "$BANNER" && fail "the progress window is still open under the error box"
+  (($(line_of "^unmap	$BANNER") < $(line_of "^map	Error"))) ||
+    fail "the error box came before the progress window closed"
+  dismiss_error "$message"
 done
-cmp "$work/src.keep" "$work/src/lib.pb" && cmp "$work/part.keep" "$work/src/part.pbi" ||
-  fail "a source file was changed"
-echo "overwrite: ok"
+diff -r "$work/kept" "$work/src" || fail "a source file was changed"
+[[ ! -e /proc/gantrell-e2e.pb ]] || fail "a file appeared in /proc"
+echo "overwrite and save failures: ok"
