@@ -1,5 +1,6 @@
 #include "text/utf8_decode.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -25,6 +26,11 @@ size_t decodeUtf8InPlace(char* bytes, size_t n) {
     if (lead < 0x80) {
       // A run of ASCII bytes passes at once.
       size_t run = i + 1;
+      // Eight bytes at a time while none of them has its top bit set.
+      for (uint64_t word; run + sizeof word <= n; run += sizeof word) {
+        std::memcpy(&word, bytes + run, sizeof word);
+        if ((word & 0x8080808080808080u) != 0) break;
+      }
       while (run < n && static_cast<unsigned char>(bytes[run]) < 0x80) ++run;
       if (out != i) std::memmove(bytes + out, bytes + i, run - i);
       out += run - i;
