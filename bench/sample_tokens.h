@@ -12,30 +12,31 @@
 /// One token to add: its text and its kind.
 struct SampleToken {
   std::string text;
-  int16_t kind;
+  TokenKind kind;
 };
 
 /// Returns the tokens of a nine-line procedure, line ends included; adding them over and over
 /// gives texts of the lengths and kinds a real source has.
 inline std::vector<SampleToken> sampleTokens() {
+  using K = TokenKind;
   return {
-      {"proceduredll", Keyword}, {".", Punctuation},     {"l", Identifier},
-      {"AddValues", Identifier}, {"(", Punctuation},     {"a", Identifier},
-      {".", Punctuation},        {"l", Identifier},      {",", Punctuation},
-      {"*b", Identifier},        {".", Punctuation},     {"Point", Identifier},
-      {")", Punctuation},        {"\n", StatementEnd},   {"protected", Keyword},
-      {"total", Identifier},     {".", Punctuation},     {"q", Identifier},
-      {"=", Operator},           {"$FF", Number},        {"\n", StatementEnd},
-      {"if", Keyword},           {"a", Identifier},      {">", Operator},
-      {"0", Number},             {"\n", StatementEnd},   {"total", Identifier},
-      {"=", Operator},           {"a", Identifier},      {"*", Operator},
-      {"1.5", Number},           {"\n", StatementEnd},   {"endif", Keyword},
-      {"\n", StatementEnd},      {"text$", Identifier},  {"=", Operator},
-      {"\"the value is\"", String}, {"+", Operator},     {"Str", Identifier},
-      {"(", Punctuation},        {"total", Identifier},  {")", Punctuation},
-      {"\n", StatementEnd},      {"#MAX_ITEMS", Constant}, {"\n", StatementEnd},
-      {"procedurereturn", Keyword}, {"total", Identifier}, {"\n", StatementEnd},
-      {"endprocedure", Keyword}, {"\n", StatementEnd},
+      {"proceduredll", K::Keyword}, {".", K::Punctuation},     {"l", K::Identifier},
+      {"AddValues", K::Identifier}, {"(", K::Punctuation},     {"a", K::Identifier},
+      {".", K::Punctuation},        {"l", K::Identifier},      {",", K::Punctuation},
+      {"*b", K::Identifier},        {".", K::Punctuation},     {"Point", K::Identifier},
+      {")", K::Punctuation},        {"\n", K::StatementEnd},   {"protected", K::Keyword},
+      {"total", K::Identifier},     {".", K::Punctuation},     {"q", K::Identifier},
+      {"=", K::Operator},           {"$FF", K::Number},        {"\n", K::StatementEnd},
+      {"if", K::Keyword},           {"a", K::Identifier},      {">", K::Operator},
+      {"0", K::Number},             {"\n", K::StatementEnd},   {"total", K::Identifier},
+      {"=", K::Operator},           {"a", K::Identifier},      {"*", K::Operator},
+      {"1.5", K::Number},           {"\n", K::StatementEnd},   {"endif", K::Keyword},
+      {"\n", K::StatementEnd},      {"text$", K::Identifier},  {"=", K::Operator},
+      {"\"the value is\"", K::String}, {"+", K::Operator},     {"Str", K::Identifier},
+      {"(", K::Punctuation},        {"total", K::Identifier},  {")", K::Punctuation},
+      {"\n", K::StatementEnd},      {"#MAX_ITEMS", K::Constant}, {"\n", K::StatementEnd},
+      {"procedurereturn", K::Keyword}, {"total", K::Identifier}, {"\n", K::StatementEnd},
+      {"endprocedure", K::Keyword}, {"\n", K::StatementEnd},
   };
 }
 

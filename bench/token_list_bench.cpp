@@ -21,7 +21,8 @@ void addAndFree(benchmark::State& state) {
     size_t next = 0;
     for (int64_t i = 0; i < count; ++i) {
       const SampleToken& token = tokens[next];
-      if (list->ops->add(list, token.text, token.kind, static_cast<int32_t>(i / 8 + 1)) != 1) {
+      if (list->ops->add(list, token.text, static_cast<int16_t>(token.kind),
+                         static_cast<int32_t>(i / 8 + 1)) != 1) {
         state.SkipWithError("add failed");
         break;
       }

@@ -52,7 +52,8 @@ ListRun timeList(const std::vector<SampleToken>& tokens, long count) {
   size_t next = 0;
   for (long i = 0; complete && i < count; ++i) {
     const SampleToken& token = tokens[next];
-    complete = list->ops->add(list, token.text, token.kind, static_cast<int32_t>(i / 8 + 1)) == 1;
+    complete = list->ops->add(list, token.text, static_cast<int16_t>(token.kind),
+                              static_cast<int32_t>(i / 8 + 1)) == 1;
     if (++next == tokens.size()) next = 0;
   }
   const Clock::time_point added = Clock::now();
@@ -69,7 +70,7 @@ long countBlockMoves(const std::vector<SampleToken>& tokens, long count) {
   const Token* block = list->entries;
   size_t next = 0;
   for (long i = 0; i < count; ++i) {
-    list->ops->add(list, tokens[next].text, tokens[next].kind, 1);
+    list->ops->add(list, tokens[next].text, static_cast<int16_t>(tokens[next].kind), 1);
     if (++next == tokens.size()) next = 0;
     if (list->entries != block) {
       if (block != nullptr) ++moves;
@@ -153,7 +154,8 @@ int main(int argc, char** argv) {
     for (long count : counts) {
       std::vector<double> perRecord;
       long moves = 0;
-      for (int run = 0; run < runs; ++run) perRecord.push_back(timeSteppedBlock(count, &moves) / count);
+      for (int run = 0; run < runs; ++run)
+        perRecord.push_back(timeSteppedBlock(count, &moves) / count);
       const Spread spread = spreadOf(&perRecord);
       std::printf("%10ld %5d %10.2f /%7.2f /%7.2f %12ld\n", count, runs, spread.min, spread.median,
                   spread.max, moves);

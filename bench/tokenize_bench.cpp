@@ -48,8 +48,8 @@ bool loadTree(const std::string& root, const std::string& name, Tree* tree) {
 }
 
 /// Counts the tokens a lexer pass delivers, comments left out as the token list does.
-void countToken(std::string_view, int32_t kind, int32_t, void* context) {
-  if (kind != 7) ++*static_cast<int64_t*>(context);  // 7: Comment
+void countToken(std::string_view, TokenKind kind, int32_t, void* context) {
+  if (kind != TokenKind::Comment) ++*static_cast<int64_t*>(context);
 }
 
 /// Reports the bytes and tokens handled per second.

@@ -18,15 +18,17 @@ struct Seen {
   size_t lineFeedBytes = 0;
 };
 
-void check(std::string_view text, int32_t kind, int32_t line, void* context) {
+void check(std::string_view text, TokenKind kind, int32_t line, void* context) {
   Seen* seen = static_cast<Seen*>(context);
-  FUZZ_CHECK(kind >= Other && kind <= Constant, "kind " + decimalText(kind));
+  FUZZ_CHECK(kind >= TokenKind::Other && kind <= TokenKind::Constant,
+             "kind " + decimalText(static_cast<int32_t>(kind)));
   FUZZ_CHECK(!text.empty(), "an empty token");
   FUZZ_CHECK(line == seen->lineFeedTokens + 1,
              "line " + decimalText(line) + " after " + decimalText(seen->lineFeedTokens) +
                  " line feeds");
-  if (kind == Keyword)
-    FUZZ_CHECK(text == lowerCase(std::string(text)), "keyword not lower-cased: " + std::string(text));
+  if (kind == TokenKind::Keyword)
+    FUZZ_CHECK(text == lowerCase(std::string(text)),
+               "keyword not lower-cased: " + std::string(text));
   ++seen->tokens;
   if (text == "\n") ++seen->lineFeedTokens;
   seen->bytes += text.size();

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string got(match.text, match.length);
     FUZZ_CHECK(got == expected, "match " + std::to_string(index) + ": «" + got + "», not «" +
                                     expected + "»");
-    FUZZ_CHECK(match.kind == None || match.kind == classifyToken(expected),
+    FUZZ_CHECK(match.kind == TokenKind::None || match.kind == classifyToken(expected),
                "the kind of «" + expected + "»");
   }
   return 0;

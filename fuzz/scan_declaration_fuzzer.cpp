@@ -19,7 +19,8 @@ TokenList* tokensOf(const std::string& input) {
   auto flush = [&]() {
     if (text.empty()) return;
     const TokenKind kind = classifyToken(text);
-    list->ops->add(list, kind == Keyword ? lowerCase(text) : text, kind, line);
+    list->ops->add(list, kind == TokenKind::Keyword ? lowerCase(text) : text,
+                   static_cast<int16_t>(kind), line);
     text.clear();
   };
   for (char c : input) {
@@ -27,7 +28,7 @@ TokenList* tokensOf(const std::string& input) {
       flush();
     } else if (c == '\n') {
       flush();
-      list->ops->add(list, "\n", StatementEnd, line++);
+      list->ops->add(list, "\n", static_cast<int16_t>(TokenKind::StatementEnd), line++);
     } else {
       text.push_back(c);
     }

@@ -21,9 +21,9 @@ struct TokenRole {
 
 TokenRole roleOf(const TokenList* tokens, int32_t position, bool inMacroBody) {
   const TokenListOps& ops = *tokens->ops;
-  const int32_t kind = ops.getKind(tokens, position);
+  const TokenKind kind = static_cast<TokenKind>(ops.getKind(tokens, position));
   TokenRole found;
-  if (kind == Number && inMacroBody) {
+  if (kind == TokenKind::Number && inMacroBody) {
     // A one-line macro that stands for an apostrophe ("Macro Quote : ' : EndMacro") leaves the
     // literal open, and the literal takes the rest of its line, "EndMacro" included.
     const std::string text = ops.getText(tokens, position);
@@ -32,12 +32,12 @@ TokenRole roleOf(const TokenList* tokens, int32_t position, bool inMacroBody) {
       found.role = Role::MacroEnd;
     return found;
   }
-  if (kind == Keyword) {
+  if (kind == TokenKind::Keyword) {
     // The lexer stores keywords in lower case.
     if (textEquals(ops.getText(tokens, position), "proceduredll")) found.role = Role::Declaration;
     return found;
   }
-  if (kind != Identifier) return found;
+  if (kind != TokenKind::Identifier) return found;
   const std::string text = ops.getText(tokens, position);
   // Only words of these lengths and first letters can be one of the words below: most names
   // are not compared.
@@ -71,7 +71,7 @@ std::string spaced(const std::string& token) {
   return replaceText(token, ",", ", ");
 }
 
-bool isWord(int32_t kind) { return kind == Identifier || kind == Keyword; }
+bool isWord(TokenKind kind) { return kind == TokenKind::Identifier || kind == TokenKind::Keyword; }
 
 }  // namespace
 
@@ -113,14 +113,14 @@ DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, Imp
   // row keep one blank between them, and everything else is joined as it stands.
   const int32_t openLine = ops.getLine(tokens, p);
   std::string parameters;
-  int32_t previousKind = None;
+  TokenKind previousKind = TokenKind::None;
   for (int32_t depth = 1;;) {
     if (++p >= count) return failure("Symbol ')' expected in line ", openLine);
     const std::string text = ops.getText(tokens, p);
     if (textEquals(text, "(")) ++depth;
     if (textEquals(text, ")") && --depth == 0) break;
     if (textEquals(text, "\n")) continue;
-    const int32_t kind = ops.getKind(tokens, p);
+    const TokenKind kind = static_cast<TokenKind>(ops.getKind(tokens, p));
     if (isWord(kind) && isWord(previousKind)) parameters += ' ';
     parameters += spaced(text);
     previousKind = kind;

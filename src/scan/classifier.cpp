@@ -79,22 +79,23 @@ bool isOneOf(const std::string& text, const char* const* list, size_t count) {
 
 TokenKind classifyUncached(const std::string& text) {
   const CompiledPatterns& p = compiled();
-  if (textEquals(leftText(text, 1), "#")) return Constant;
-  if (patternMatches(p.comment, text.c_str())) return Comment;
-  if (patternMatches(p.number, text.c_str())) return Number;
-  if (patternMatches(p.string, text.c_str())) return String;
-  if (isKeyword(text.data(), text.size())) return Keyword;
-  if (patternMatches(p.identifier, text.c_str())) return Identifier;
-  if (textEquals(text, ",") || textEquals(text, ".")) return Punctuation;
-  if (isOneOf(text, kOperators, sizeof kOperators / sizeof kOperators[0])) return Operator;
-  if (textEquals(text, "\n") || textEquals(text, ":")) return StatementEnd;
-  return Other;
+  if (textEquals(leftText(text, 1), "#")) return TokenKind::Constant;
+  if (patternMatches(p.comment, text.c_str())) return TokenKind::Comment;
+  if (patternMatches(p.number, text.c_str())) return TokenKind::Number;
+  if (patternMatches(p.string, text.c_str())) return TokenKind::String;
+  if (isKeyword(text.data(), text.size())) return TokenKind::Keyword;
+  if (patternMatches(p.identifier, text.c_str())) return TokenKind::Identifier;
+  if (textEquals(text, ",") || textEquals(text, ".")) return TokenKind::Punctuation;
+  if (isOneOf(text, kOperators, sizeof kOperators / sizeof kOperators[0]))
+    return TokenKind::Operator;
+  if (textEquals(text, "\n") || textEquals(text, ":")) return TokenKind::StatementEnd;
+  return TokenKind::Other;
 }
 
 }  // namespace
 
 const char* tokenKindName(int32_t kind) {
-  if (kind < 0 || kind > Constant) return "";
+  if (kind < 0 || kind > static_cast<int32_t>(TokenKind::Constant)) return "";
   return kKindNames[kind];
 }
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 /// The kind of a token.
-enum TokenKind : int16_t {
+enum class TokenKind : int16_t {
   None = 0,
   Other = 1,
   Identifier = 2,

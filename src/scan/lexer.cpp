@@ -31,14 +31,16 @@ constexpr std::array<Start, 256> kStarts = [] {
   for (int c = '0'; c <= '9'; ++c) starts[c] = Start::Digits;
   for (const char c : std::string_view("-+*/^().,@?=!&%~<>|[]{}\\'\n"))
     starts[static_cast<unsigned char>(c)] = Start::Single;
-  for (const char c : std::string_view(" \t\r:")) starts[static_cast<unsigned char>(c)] = Start::Blank;
+  for (const char c : std::string_view(" \t\r:"))
+    starts[static_cast<unsigned char>(c)] = Start::Blank;
   return starts;
 }();
 
 constexpr std::array<bool, 256> kNameBytes = [] {
   std::array<bool, 256> name{};
   for (int c = 0; c < 256; ++c)
-    name[c] = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    name[c] =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
   return name;
 }();
 
@@ -53,13 +55,13 @@ bool isHexDigit(char c) {
 // The classifier's kind of a string literal: its number test finds a decimal fraction ("1.5")
 // or a "$" with a hex digit anywhere in the text, quotes and all, and makes it a Number;
 // any other literal is a String.
-int32_t stringKind(const char* text, size_t length) {
+TokenKind stringKind(const char* text, size_t length) {
   for (size_t i = 0; i + 1 < length; ++i) {
-    if (text[i] == '$' && isHexDigit(text[i + 1])) return Number;
+    if (text[i] == '$' && isHexDigit(text[i + 1])) return TokenKind::Number;
     if (isDigit(text[i]) && text[i + 1] == '.' && i + 2 < length && isDigit(text[i + 2]))
-      return Number;
+      return TokenKind::Number;
   }
-  return String;
+  return TokenKind::String;
 }
 
 // The raw matches with one match of look-ahead.
@@ -96,15 +98,16 @@ class Lookahead {
   int32_t count_ = 0;
 };
 
-bool mayStartPointer(int32_t previousKind) {
-  return previousKind == None || previousKind == Operator || previousKind == StatementEnd;
+bool mayStartPointer(TokenKind previousKind) {
+  return previousKind == TokenKind::None || previousKind == TokenKind::Operator ||
+         previousKind == TokenKind::StatementEnd;
 }
 
 bool is(const RawMatch& match, char c) { return match.length == 1 && match.text[0] == c; }
 
 // The kind of a raw match: read off its bytes where they tell, else from the classifier.
-int32_t kindOf(const RawMatch& match) {
-  if (match.kind != None) return match.kind;
+TokenKind kindOf(const RawMatch& match) {
+  if (match.kind != TokenKind::None) return match.kind;
   return classifyToken(std::string_view(match.text, match.length));
 }
 
@@ -117,7 +120,7 @@ bool RawMatches::next(RawMatch* match) {
   while (at_ < length_) {
     const char* start = text_ + at_;
     size_t length = 1;
-    int32_t kind = None;
+    TokenKind kind = TokenKind::None;
     switch (kStarts[static_cast<unsigned char>(*start)]) {
       case Start::Blank:
         // The text ends in a NUL, which is no blank: the run stops at the end at the latest.
@@ -126,8 +129,8 @@ bool RawMatches::next(RawMatch* match) {
         continue;
       case Start::Single: {
         // The classifier's answers for single bytes, taken once.
-        static const std::array<int32_t, 256> kinds = [] {
-          std::array<int32_t, 256> table{};
+        static const std::array<TokenKind, 256> kinds = [] {
+          std::array<TokenKind, 256> table{};
           for (int c = 1; c < 256; ++c) {
             const char byte = static_cast<char>(c);
             table[c] = classifyToken(std::string_view(&byte, 1));
@@ -140,12 +143,12 @@ bool RawMatches::next(RawMatch* match) {
       // The NUL after the text ends a run of digits or name bytes.
       case Start::Digits:
         while (isDigit(start[length])) ++length;
-        kind = Number;
+        kind = TokenKind::Number;
         break;
       case Start::Name:
         while (isNameByte(start[length])) ++length;
         if (start[length] == '$') ++length;
-        kind = isKeyword(start, length) ? Keyword : Identifier;
+        kind = isKeyword(start, length) ? TokenKind::Keyword : TokenKind::Identifier;
         break;
       case Start::Ask: {
         size_t first = 0;
@@ -160,11 +163,11 @@ bool RawMatches::next(RawMatch* match) {
         const char lead = start[first];
         const size_t matched = end - first;
         *match = {start + first, matched,
-                  lead == ';'   ? Comment
-                  : lead == '#' ? Constant
+                  lead == ';'   ? TokenKind::Comment
+                  : lead == '#' ? TokenKind::Constant
                   : lead == '"' ? stringKind(start + first, matched)
-                  : lead == '$' ? (matched > 1 ? Number : Other)
-                                : static_cast<int32_t>(None)};
+                  : lead == '$' ? (matched > 1 ? TokenKind::Number : TokenKind::Other)
+                                : TokenKind::None};
         at_ += end;
         return true;
       }
@@ -188,23 +191,23 @@ bool RawMatches::next(RawMatch* match) {
   RawMatch match;
   std::string joined;  // the text of a token that is not one raw match as it stands
   int32_t line = 1;
-  int32_t kind = None;
+  TokenKind kind = TokenKind::None;
   while (raw.next(&match)) {
-    const int32_t previousKind = kind;
+    const TokenKind previousKind = kind;
     std::string_view token(match.text, match.length);
     kind = kindOf(match);
-    if (kind == Keyword) {
+    if (kind == TokenKind::Keyword) {
       joined.assign(token);
       for (char& c : joined) c = static_cast<char>(lowerCaseByte(static_cast<unsigned char>(c)));
       token = joined;
     }
     if (is(match, '*') && mayStartPointer(previousKind)) {
       const RawMatch* following = raw.peek();
-      if (following != nullptr && kindOf(*following) == Identifier) {
+      if (following != nullptr && kindOf(*following) == TokenKind::Identifier) {
         raw.next(&match);
         joined = "*";
         token = joined.append(match.text, match.length);
-        kind = Identifier;
+        kind = TokenKind::Identifier;
       }
     }
     if (is(match, '\'')) {
@@ -218,7 +221,7 @@ bool RawMatches::next(RawMatch* match) {
         if (is(match, '\'')) break;
       }
       token = joined;
-      kind = Number;
+      kind = TokenKind::Number;
     }
     sink(token, kind, line, context);
     if (token == "\n") ++line;

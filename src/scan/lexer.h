@@ -7,13 +7,15 @@
 #include <string>
 #include <string_view>
 
+#include "scan/classifier.h"
+
 struct Pattern;
 
 /// The one pattern that cuts source text into raw matches.
 extern const char kTokenPattern[];
 
 /// Receives each token: its text, its kind, its line and the caller's context.
-using TokenSink = void (*)(std::string_view text, int32_t kind, int32_t line, void* context);
+using TokenSink = void (*)(std::string_view text, TokenKind kind, int32_t line, void* context);
 
 /// Hands every token of the text to the sink; returns the raw match count, 0, or -1.
 int32_t lexText(const std::string& text, TokenSink sink, void* context);
@@ -23,7 +25,7 @@ int32_t lexText(const std::string& text, TokenSink sink, void* context);
 struct RawMatch {
   const char* text = nullptr;
   size_t length = 0;
-  int32_t kind = 0;
+  TokenKind kind = TokenKind::None;
 };
 
 /// Walks the raw matches of the compiled token pattern through a text, up to its first NUL.

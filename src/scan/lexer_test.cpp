@@ -14,9 +14,10 @@ std::string lex(const std::string& text, int32_t* raw = nullptr) {
   std::string out;
   const int32_t n = lexText(
       text,
-      [](std::string_view token, int32_t kind, int32_t line, void* context) {
+      [](std::string_view token, TokenKind kind, int32_t line, void* context) {
         *static_cast<std::string*>(context) += "«" + std::string(token) + "»" +
-                                               tokenKindName(kind) + std::to_string(line) + " ";
+                                               tokenKindName(static_cast<int32_t>(kind)) +
+                                               std::to_string(line) + " ";
       },
       &out);
   if (raw != nullptr) *raw = n;
@@ -26,7 +27,7 @@ std::string lex(const std::string& text, int32_t* raw = nullptr) {
 // The token texts only, separated by blanks.
 std::string texts(const std::string& text) {
   std::string out;
-  lexText(text, [](std::string_view token, int32_t, int32_t, void* context) {
+  lexText(text, [](std::string_view token, TokenKind, int32_t, void* context) {
     *static_cast<std::string*>(context) += std::string(token) + " ";
   }, &out);
   return out;
@@ -57,9 +58,10 @@ TEST(Lexer, LinesCountLineFeedsAndCommentsAndLiteralsEndWithTheirLine) {
   // Without a closing quote a literal ends before its line feed: the lines after a stray
   // apostrophe are cut as usual.
   int32_t raw = 0;
-  EXPECT_EQ("«Font$»Identifier1 «=»Operator1 «\"Mono\" ; \"Fixed\"»String1 «isn»Identifier1 "
-            "«'there»Number1 «\n»StatementEnd1 «y»Identifier2 ",
-            lex("Font$ = \"Mono\" ; \"Fixed\" isn't here\ny", &raw));
+  EXPECT_EQ(
+      "«Font$»Identifier1 «=»Operator1 «\"Mono\" ; \"Fixed\"»String1 «isn»Identifier1 "
+      "«'there»Number1 «\n»StatementEnd1 «y»Identifier2 ",
+      lex("Font$ = \"Mono\" ; \"Fixed\" isn't here\ny", &raw));
   EXPECT_EQ(9, raw);
   EXPECT_EQ("«'»Number1 «\n»StatementEnd1 «y»Identifier2 ", lex("'\ny"));
   for (const char* empty : {"", "  \t:"}) {
@@ -83,7 +85,7 @@ TEST(Lexer, RawMatchesReadOffTheBytesAreThePatternsOwn) {
       if (walk.next(&match) != more) return false;
       if (!more) return true;
       if (std::string(match.text, match.length) != expected) return false;
-      if (match.kind != None && match.kind != classifyToken(expected)) return false;
+      if (match.kind != TokenKind::None && match.kind != classifyToken(expected)) return false;
     }
   };
   for (int first = 1; first < 256; ++first) {

@@ -202,8 +202,8 @@ class Loader {
 };
 
 // Stores a token in the list unless it is a comment.
-void collectToken(std::string_view text, int32_t kind, int32_t line, void* list) {
-  if (kind == Comment) return;
+void collectToken(std::string_view text, TokenKind kind, int32_t line, void* list) {
+  if (kind == TokenKind::Comment) return;
   TokenList* tokens = static_cast<TokenList*>(list);
   // A token that can't be stored would leave the scan short without a word: the run ends.
   if (!tokens->ops->add(tokens, text, static_cast<int16_t>(kind), line)) throw std::bad_alloc();

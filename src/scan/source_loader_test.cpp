@@ -35,8 +35,9 @@ TEST(SourceLoader, MarkersOpenEachFileAndTheMapLeadsBack) {
   // C0 8A is a line feed written as two bytes: the line stays one line of its file.
   scratch.write("dir/b.pbi", "\xEF\xBB\xBFw\xC0\x8Av\n");
   SourceMap map;
-  EXPECT_EQ(marker(d + "a.pb") + "x\n" + marker(d + "b.pbi") + "w\nv\n" + marker(d + "a.pb") + "z\n",
-            loadSource(d, "a.pb", &map));
+  EXPECT_EQ(
+      marker(d + "a.pb") + "x\n" + marker(d + "b.pbi") + "w\nv\n" + marker(d + "a.pb") + "z\n",
+      loadSource(d, "a.pb", &map));
   EXPECT_EQ("-", origin(map, 0));
   EXPECT_EQ(d + "a.pb:1", origin(map, 2));
   EXPECT_EQ(d + "b.pbi:0", origin(map, 3));  // a marker line
@@ -90,7 +91,7 @@ TEST(SourceLoader, UnreadableEmptyAndTooLargeSources) {
   scratch.write("empty.pb", "");
   ListPtr empty(tokenizeFile(scratch.path() + "empty.pb"));
   ASSERT_EQ(1, empty->count);
-  EXPECT_EQ(StatementEnd, empty->ops->getKind(empty.get(), 0));
+  EXPECT_EQ(TokenKind::StatementEnd, static_cast<TokenKind>(empty->ops->getKind(empty.get(), 0)));
 
   scratch.write("b.pbi", "ProcedureDLL B()\n");
   scratch.write("a.pb", "IncludeFile \"b.pbi\"\nProcedureDLL A()\n");
