@@ -1,7 +1,25 @@
 # shellcheck shell=bash
-# Shared by the desktop programs' end-to-end tests (gtk/lib.sh, win32/lib.sh): waiting for,
-# finding, focusing and picturing windows on the X display. The sourcing file defines fail and
-# program_ended; window_pid, when set, limits the search to one process's windows.
+# Shared by the desktop programs' end-to-end tests (gtk/lib.sh, win32/run.sh): a scratch folder
+# whose name holds a space, the program run in the background, and its windows on the X display
+# found, focused and waited for, every wait with a deadline. The sourcing file sets program (the
+# command, without the source) and may set own_windows (search the program's windows only) and
+# define host_path (how the program names a file).
+set -euo pipefail
+work=$(mktemp -d "${TMPDIR:-/tmp}/gantrell e2e.XXXXXX")
+pid=""
+trap '[[ -z $pid ]] || kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'exit 1' TERM INT
+banner="Gantrell - PureBasic DLL import header generator" save_title="Save import header..."
+host_path() { echo "$1"; }
+
+fail() {
+  echo "FAIL: $*" >&2
+  local log
+  for log in "$work/probe.log" "$work/stderr"; do
+    [[ ! -s $log ]] || { echo "--- ${log##*/}:"; cat "$log"; } >&2
+  done
+  exit 1
+}
 
 # wait_until SECONDS WHAT COMMAND...: runs the command every 0.05 s until it succeeds; fails with
 # WHAT after SECONDS.
@@ -14,16 +32,31 @@ wait_until() {
   done
 }
 
+# start ARG...: starts the program; its output goes to stdout and stderr in the scratch folder.
+start() {
+  : >"$work/probe.log"
+  "${program[@]}" "$@" >"$work/stdout" 2>"$work/stderr" &
+  pid=$!
+}
+program_ended() { ! kill -0 "$pid" 2>/dev/null; }
+# wait_exit: the program ends within 30 s, with status 0.
+wait_exit() {
+  local status=0
+  wait_until 30 "the program still runs after 30 s" program_ended
+  wait "$pid" || status=$?
+  pid=""
+  ((status == 0)) || fail "exit status $status"
+}
+
 # window_ids TITLE: the visible windows whose whole title is TITLE, oldest first.
 window_ids() {
-  xdotool search --all --onlyvisible ${window_pid:+--pid "$window_pid"} \
+  xdotool search --all --onlyvisible ${own_windows:+--pid "$pid"} \
     --name "^$(sed 's/[][\.*^$?+(){}|/]/\\&/g' <<<"$1")\$" 2>/dev/null || true
 }
 has_window() { [[ -n $(window_ids "$1") ]]; }
-
-# wait_for_window TITLE [SECONDS]: prints the id of a window of that title once it shows.
+# wait_for_window TITLE: prints the id of a window of that title once it shows, within 60 s.
 wait_for_window() {
-  wait_until "${2:-15}" "no window \"$1\" within ${2:-15} s" shown "$1"
+  wait_until 60 "no window \"$1\" within 60 s" shown "$1"
   window_ids "$1" | head -n 1
 }
 shown() { ! program_ended || fail "the program ended before \"$1\" showed"; has_window "$1"; }
@@ -33,9 +66,24 @@ focus() { xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfo
 # press WINDOW KEY...: focuses the window and presses the keys.
 press() { focus "$1" && xdotool key --clearmodifiers "${@:2}"; }
 
+# save_as SOURCE NAME [ARG...]: runs the program on SOURCE (and the ARGs) and types NAME and
+# Enter into its save dialog, whose id goes to dialog (pictured as $shot, if set); the progress
+# window is open under it. A character outside the keyboard map is typed through a key mapped
+# to it for that moment; the toolkit must see the new map before the key comes: those go slowly.
+save_as() {
+  start "$(host_path "$1")" "${@:3}"
+  dialog=$(wait_for_window "$save_title")
+  has_window "$banner" || fail "the progress window was gone while the save dialog showed"
+  [[ -z ${shot:-} ]] || screenshot "$dialog" "$shot"
+  focus "$dialog"
+  local delay=30
+  [[ $2 != *[![:ascii:]]* ]] || delay=80
+  xdotool type --clearmodifiers --delay "$delay" "$2"
+  press "$dialog" Return
+}
+
 # screenshot WINDOW FILE [SETTLE]: when GANTRELL_SCREENSHOTS names a folder, saves a picture of
-# the window with its frame there after letting it draw for SETTLE seconds (0.5). The pictures
-# are for people: nothing waits on them.
+# the window with its frame there after SETTLE seconds (0.5). Nothing waits on the pictures.
 screenshot() {
   [[ -n ${GANTRELL_SCREENSHOTS:-} ]] || return 0
   mkdir -p "$GANTRELL_SCREENSHOTS"
