@@ -1,23 +1,20 @@
 # shellcheck shell=bash
 # Shared by the desktop programs' end-to-end tests (gtk/lib.sh, win32/run.sh): a scratch folder
-# whose name holds a space, the program run in the background, and its windows on the X display
-# found, focused and waited for, every wait with a deadline. The sourcing file sets program (the
-# command, without the source) and may set own_windows (search the program's windows only) and
-# define host_path (how the program names a file).
+# whose name holds a space, the program run in the background, its windows found, focused and
+# waited for, every wait with a deadline. The sourcing file sets program (the command without the
+# source) and may set own_windows (search the program's windows only) and redefine host_path.
 set -euo pipefail
 work=$(mktemp -d "${TMPDIR:-/tmp}/gantrell e2e.XXXXXX")
 pid=""
 trap '[[ -z $pid ]] || kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 trap 'exit 1' TERM INT
 banner="Gantrell - PureBasic DLL import header generator" save_title="Save import header..."
+# host_path FILE: FILE as the program names it.
 host_path() { echo "$1"; }
 
 fail() {
   echo "FAIL: $*" >&2
-  local log
-  for log in "$work/probe.log" "$work/stderr"; do
-    [[ ! -s $log ]] || { echo "--- ${log##*/}:"; cat "$log"; } >&2
-  done
+  for log in probe.log stderr; do [[ ! -s $work/$log ]] || { echo "--- $log:"; cat "$work/$log"; } >&2; done
   exit 1
 }
 
@@ -60,10 +57,8 @@ wait_for_window() {
   window_ids "$1" | head -n 1
 }
 shown() { ! program_ended || fail "the program ended before \"$1\" showed"; has_window "$1"; }
-
-# focus WINDOW: gives the window the keyboard focus and waits until it has it.
+# press WINDOW KEY...: gives the window the keyboard focus, waits until it has it, presses the keys.
 focus() { xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"; }
-# press WINDOW KEY...: focuses the window and presses the keys.
 press() { focus "$1" && xdotool key --clearmodifiers "${@:2}"; }
 
 # save_as SOURCE NAME [ARG...]: runs the program on SOURCE (and the ARGs) and types NAME and
@@ -86,9 +81,7 @@ save_as() {
 # the window with its frame there after SETTLE seconds (0.5). Nothing waits on the pictures.
 screenshot() {
   [[ -n ${GANTRELL_SCREENSHOTS:-} ]] || return 0
-  mkdir -p "$GANTRELL_SCREENSHOTS"
-  sleep "${3:-0.5}"
-  import -silent -window "$1" -frame "$GANTRELL_SCREENSHOTS/$2" 2>/dev/null ||
-    import -silent -window "$1" "$GANTRELL_SCREENSHOTS/$2"
-  echo "wrote $GANTRELL_SCREENSHOTS/$2"
+  mkdir -p "$GANTRELL_SCREENSHOTS" && sleep "${3:-0.5}" && set -- "$1" "$GANTRELL_SCREENSHOTS/$2"
+  import -silent -window "$1" -frame "$2" 2>/dev/null || import -silent -window "$1" "$2"
+  echo "wrote $2"
 }
