@@ -4,8 +4,7 @@
 # run ends with its message and exit status within the harness's bounds on time and memory.
 #   bad_input_test.sh GANTRELL-CLI
 source "$(dirname "$0")/harness.sh" "$1"
-# A sanitized build runs several times slower and keeps freed memory in quarantine: it gets the
-# huge inputs at a tenth of their size.
+# A sanitized build, slower and keeping freed memory in quarantine, gets huge inputs at a tenth.
 shrink=$((sanitized ? 10 : 1))
 nothing="gantrell: Nothing to export."
 mkdir -p in/folder out/folder

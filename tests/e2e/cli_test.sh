@@ -1,18 +1,18 @@
 #!/usr/bin/env bash
-# gantrell-cli on sources it can read: the bytes it writes, through each way of naming the output,
-# the token listing, its messages for faulty declarations, and its command line. Sources and
-# outputs it can't use are bad_input_test.sh's.
+# gantrell-cli on sources it can read: the bytes it writes through each way of naming the output,
+# the token listing, its messages for faulty declarations, its command line. Sources and outputs
+# it can't use are bad_input_test.sh's.
 source "$(dirname "$0")/harness.sh" "$1"
 
 # A tree with includes in subfolders, a repeat under another spelling, a cycle through "..",
-# a missing file, byte-order marks, UTF-16 and mixed line ends.
+# byte-order marks, UTF-16, mixed line ends and a missing file: a warning with its place, and the
+# block is still written.
 mkdir -p tree/lib
 printf 'XIncludeFile "lib/strings.pbi"\r\nIncludeFile "common.pbi"\r\nIncludeFile "missing.pbi"\r\nProcedureDLL.l Add(a.l,b.l)\r\nEndProcedure\r\n' > tree/main.pb
 printf 'XIncludeFile "../common.pbi"\nXIncludeFile "../main.pb"\nProcedureDLL.s Greet(name.s = "Hi, you")\rEndProcedure\rIncludeFile "wide.pbi"\n' > tree/lib/strings.pbi
 printf '\xEF\xBB\xBFProcedureDLL.d Scale(v.d, *f.Double) ; caf\xC3\xA9\nEndProcedure' > tree/common.pbi
 printf '\xFF\xFEP\0r\0o\0c\0e\0d\0u\0r\0e\0D\0L\0L\0 \0W\0(\0)\0\r\0\n\0' > tree/lib/wide.pbi
 header 'Scale.d (v.d, *f.Double)' 'Greet.i (name.s="Hi, you")' 'W.i ()' 'Add.l (a.l, b.l)' > want.pbi
-# The missing file is a warning, with its place; the block is still written.
 warn="gantrell: warning: can't open include file \"missing.pbi\"
   at tree/main.pb:3"
 expect "tree to stdout" 0 want.pbi "$warn" -- "$cli" tree/main.pb
@@ -41,8 +41,7 @@ expect "-o through a link" 0 /dev/null "" -- "$cli" -o link.pbi five.pb
 check "-o through a link did not replace its target" cmp -s existing.pbi five.pbi
 check "-o replaced the link itself" test -L link.pbi
 
-# A file read in the run is never overwritten, under any name that reaches it (a failed run
-# changes no file: the harness checks).
+# A file read in the run is never overwritten, under any name that reaches it.
 ln -s tree/main.pb to_main.pb
 for target in tree/main.pb ./tree/../tree/main.pb tree/common.pbi to_main.pb; do
   expect "-o onto the source file $target" 1 /dev/null "$warn

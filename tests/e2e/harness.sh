@@ -28,14 +28,10 @@ expect_block() { header "${@:3}" >"$scratch/block"; expect "$1" 0 "$scratch/bloc
 # Every run is bounded: 300 s, and $mb MiB of memory (4096 unless the caller sets it). A build
 # with AddressSanitizer reserves terabytes of address space: there the sanitizer's own
 # resident-memory limit stands in for ulimit -v.
-sanitized=0
-grep -aq __asan_init "$cli" && sanitized=1
+sanitized=$(grep -acm1 __asan_init "$cli")
 bounded() {
-  if ((sanitized)); then
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}hard_rss_limit_mb=$((${mb:-4096} * 2))" timeout 300 "$@"
-  else
-    (ulimit -v $((${mb:-4096} * 1024)) && exec timeout 300 "$@")
-  fi
+  if ((sanitized)); then ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}hard_rss_limit_mb=$((${mb:-4096} * 2))" timeout 300 "$@"
+  else (ulimit -v $((${mb:-4096} * 1024)) && exec timeout 300 "$@"); fi
 }
 # Every path under the working folder with its type and mode, and for all but folders (where a
 # temporary file comes and goes) its size and time.

@@ -38,11 +38,9 @@ start() {
 program_ended() { ! kill -0 "$pid" 2>/dev/null; }
 # wait_exit: the program ends within 30 s, with status 0.
 wait_exit() {
-  local status=0
   wait_until 30 "the program still runs after 30 s" program_ended
-  wait "$pid" || status=$?
+  wait "$pid" || fail "exit status $?"
   pid=""
-  ((status == 0)) || fail "exit status $status"
 }
 
 # window_ids TITLE: the visible windows whose whole title is TITLE, oldest first.

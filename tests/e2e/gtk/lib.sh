@@ -1,10 +1,8 @@
 # shellcheck shell=bash
-# Shared helpers of the gantrell-gtk end-to-end tests. Source it with the test's arguments:
-#   GANTRELL_GTK GANTRELL_CLI WIDGET_PROBE
-# The tests need an X display with a window manager (scripts/with-display.sh provides both);
-# without one they are skipped (exit status 77). With GANTRELL_SCREENSHOTS=DIR they also renew
-# the pictures of docs/screenshots there. The widget probe writes a line to probe.log for each
-# window mapped or unmapped.
+# Shared helpers of the gantrell-gtk end-to-end tests, sourced with the test's arguments
+# GANTRELL_GTK GANTRELL_CLI WIDGET_PROBE. Without an X display with a window manager (as
+# scripts/with-display.sh gives) they are skipped, status 77. The widget probe writes a line to
+# probe.log for each window mapped or unmapped. GANTRELL_SCREENSHOTS=DIR renews docs/screenshots.
 CLI_BIN=$2
 if [[ -z ${DISPLAY:-} ]] || ! xdpyinfo >/dev/null 2>&1; then
   echo "no X display: skipped (run under scripts/with-display.sh)"
@@ -26,7 +24,7 @@ only_windows() {
 }
 
 # dismiss_error TEXT: the error box shows TEXT (as the probe writes it), centred, with its OK
-# button focused; presses the button with the keyboard and waits for the program to end.
+# button focused; presses the button with the keyboard; the program ends, silent on stderr.
 dismiss_error() {
   local box
   box=$(wait_for_window Error)
@@ -35,6 +33,7 @@ dismiss_error() {
   expect_centred "$box" "the error box"
   press "$box" Return
   wait_exit
+  [[ ! -s $work/stderr ]] || fail "a message on stderr"
 }
 
 # expect_centred WINDOW WHAT [WIDTHxHEIGHT]: the window's client area is centred on the screen,

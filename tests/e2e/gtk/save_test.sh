@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # The save dialog after a scan with declarations, status 0 every time. It opens in the source's
-# folder, whose name is not ASCII, with the two filters; a name typed there, with no extension or
-# not in ASCII, gets exactly the bytes gantrell-cli writes, under exactly that name; Cancel writes
-# nothing. A file that is there is replaced only after a yes in the toolkit's question; a no
-# returns to the dialog. A file read in the run is refused even after a yes; a path that can't be
-# created and a device that refuses the bytes give their errors once the progress window is gone.
+# folder, whose name is not ASCII, with the two filters; a name typed there, ASCII or not, gets
+# exactly the bytes gantrell-cli writes under exactly that name; Cancel writes nothing. A file
+# that is there is replaced only after a yes in the toolkit's question. Files read in the run,
+# paths that can't be created and a full device give their errors once the progress window is gone.
 source "$(dirname "$0")/lib.sh"
 
 folder="$work/données"
@@ -41,19 +40,18 @@ cmp "$work/project/expected.pbi" "$work/project/imports.pbi" || fail "the saved 
 expect_probe "^unmap	$banner	label=Found: Mix2	" "the status line did not end with \"Found: Mix2\""
 
 head -c 20000 /dev/zero | tr '\0' 'x' | tee "$folder/old.pb" >"$work/old.pb"
-for key in Escape Return; do
+for answer in Escape:old.pb Return:expected.pb; do
   save_as "$folder/lib.pb" old.pb
-  press "$(wait_for_window "")" $key
+  press "$(wait_for_window "")" "${answer%:*}"
   expect_probe "^map		.*already exists" "the question names no existing file"
-  if [[ $key == Escape ]]; then
+  if [[ $answer == Escape:* ]]; then
     wait_until 15 "the question stays after Escape" eval '! has_window ""'
     has_window "$save_title" || fail "declining did not return to the save dialog"
     press "$dialog" Escape
   fi
   wait_exit
-  [[ $key == Return ]] || cmp "$work/old.pb" "$folder/old.pb" || fail "declining still replaced the file"
+  cmp "$work/${answer#*:}" "$folder/old.pb" || fail "after ${answer%:*} old.pb is not ${answer#*:}"
 done
-cmp "$work/expected.pb" "$folder/old.pb" || fail "agreeing did not replace the file"
 # /proc takes no new files, not even from root (the chooser itself refuses a missing folder).
 while IFS='|' read -r -u 3 path message; do
   save_as "$folder/lib.pb" "$path"

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# The end-to-end tests of gantrell-win32.exe under wine, each run on its own with a time limit.
+# The end-to-end tests of gantrell-win32.exe under wine, each run on its own with a time limit:
 #   run.sh EXE GANTRELL_CLI EXAMPLE_DIR [TEST]
-# Needs DISPLAY with a window manager and a WINEPREFIX that wineboot has set up;
-# GANTRELL_SCREENSHOTS=DIR also saves pictures of the windows. What the desktop programs share
-# (the run, its messages, which files it refuses) is proven by the unit tests under wine and by
-# the gantrell-gtk tests; these keep what goes through Windows itself.
+# in DISPLAY with a window manager, in a WINEPREFIX that wineboot has set up. What the desktop
+# programs share (the run, its messages, which files it refuses) the unit tests under wine and
+# the gantrell-gtk tests prove; these keep what goes through Windows itself.
 exe=$1 cli=$2 example=$3
 source "$(dirname "$0")/../x11.sh"
 main=$(cd "$example" && echo *.pb)
@@ -45,32 +44,28 @@ save() {
   wait_exit
   cmp "$work/expected" "$work/out.pb" || fail "the saved header differs from gantrell-cli's"
   [[ -z $(message_texts) ]] || fail "a message showed: $(message_texts)"
-  printf 'old\r\n' >"$work/old.pb"
+  printf 'old\r\n' | tee "$work/old.pb" >"$work/old"
   # The question has the same title as the dialog: it is the other window of that title.
   question() { window_ids "$save_title" | grep -vx "$dialog"; }
   asked() { question >/dev/null && grep -q "already exists" "$work/stderr"; }
-  for answer in n y; do
+  for answer in n:old y:expected; do
     save_as "$work/$main" old.pb
     wait_until 30 "no question before replacing old.pb" asked
-    press "$(question | head -n 1)" $answer
-    if [[ $answer == n ]]; then
+    press "$(question | head -n 1)" "${answer%:*}"
+    if [[ $answer == n:* ]]; then
       wait_until 30 "the question stayed after No" eval '! question >/dev/null'
       press "$dialog" Escape
-      wait_exit
-      [[ $(<"$work/old.pb") == $'old\r' ]] || fail "No still replaced the file"
-    else
-      wait_exit
-      cmp "$work/expected" "$work/old.pb" || fail "Yes did not replace the file"
     fi
+    wait_exit
+    cmp "$work/${answer#*:}" "$work/old.pb" || fail "after ${answer%:*} old.pb is not the ${answer#*:} file"
   done
 }
 
 # Closing the progress window during a long scan (about 60000 tokens, at 1 ms each) ends the
 # program at once: no message, no save dialog, status 0.
 close_request() {
-  { printf 'ProcedureDLL.l FirstExport(a.l)\r\n  ProcedureReturn a\r\nEndProcedure\r\n'
-    seq 10000 | sed 's/.*/a = b + &\r/'
-  } >"$work/long.pb"
+  { printf 'ProcedureDLL.l FirstExport(a.l)\r\nEndProcedure\r\n'; seq 10000 | sed 's/.*/a = b + &\r/'; } \
+    >"$work/long.pb"
   start "$(host_path "$work/long.pb")"
   window=$(wait_for_window "$banner")
   # A window manager ignores a close request for a window it has not taken on yet.
