@@ -32,6 +32,7 @@ wait_until() {
 # start ARG...: starts the program; its output goes to stdout and stderr in the scratch folder.
 start() {
   : >"$work/probe.log"
+  # shellcheck disable=SC2154  # the sourcing file sets program
   "${program[@]}" "$@" >"$work/stdout" 2>"$work/stderr" &
   pid=$!
 }

@@ -3,7 +3,7 @@
 # GANTRELL_GTK GANTRELL_CLI WIDGET_PROBE. Without an X display with a window manager (as
 # scripts/with-display.sh gives) they are skipped, status 77. The widget probe writes a line to
 # probe.log for each window mapped or unmapped. GANTRELL_SCREENSHOTS=DIR renews docs/screenshots.
-CLI_BIN=$2
+export CLI_BIN=$2
 if [[ -z ${DISPLAY:-} ]] || ! xdpyinfo >/dev/null 2>&1; then
   echo "no X display: skipped (run under scripts/with-display.sh)"
   exit 77

@@ -9,7 +9,7 @@ source "$(dirname "$0")/../x11.sh"
 main=$(cd "$example" && echo *.pb)
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 # Wine traces the message boxes' texts to stderr.
-program=(env WINEDEBUG=-all,trace+msgbox wine "$exe")
+program=(env "WINEDEBUG=-all,trace+msgbox" wine "$exe")
 host_path() { winepath -w "$1"; }
 message_texts() { sed -n 's/.*trace:msgbox:MSGBOX_OnInit L"\(.*\)"$/\1/p' "$work/stderr"; }
 # answer_box TEXT: the error box said TEXT; OK ends the program with status 0.
