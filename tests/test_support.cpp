@@ -5,6 +5,8 @@
 #include <random>
 #include <sstream>
 
+#include "text/file_io.h"
+
 namespace fs = std::filesystem;
 
 ScratchDir::ScratchDir() {
@@ -35,4 +37,14 @@ std::string readFileBytes(const std::string& path) {
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
+}
+
+std::string readTextLines(const std::string& path) {
+  File* file = openForReading(path);
+  if (file == nullptr) return "<none>";
+  const TextFormat format = detectTextFormat(file);
+  std::string out = std::to_string(static_cast<int>(format)) + ":";
+  while (!atEndOfFile(file)) out += readLine(file, format) + "|";
+  closeFile(file);
+  return out;
 }
