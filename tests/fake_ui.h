@@ -32,7 +32,8 @@ class FakeUi : public Ui {
   void setStatusText(const std::string& text) override { status = text; }
   void closeProgressWindow() override { windowOpen = false; add("close"); }
   int32_t showMessage(const std::string& boxTitle, const std::string& text) override {
-    messages.push_back(boxTitle + ": " + text + " [" + status + (windowOpen ? ", open]" : ", closed]"));
+    messages.push_back(boxTitle + ": " + text + " [" + status +
+                       (windowOpen ? ", open]" : ", closed]"));
     add("message");
     return 1;
   }
