@@ -15,14 +15,12 @@ class FakeUi : public Ui {
   // The calls but polls and status texts, blank-separated: "open:LAST", each progress position,
   // "." for a pause, "save", "close" and "message".
   std::string log;
-  std::string title, status;
-  std::string save;  // the save dialog's title, default path, patterns and index, joined by "|"
+  std::string status;
   std::vector<std::string> messages;  // "TITLE: TEXT [STATUS, open|closed]"
   int polls = 0;
   bool windowOpen = false;
 
-  void openProgressWindow(const std::string& t, int32_t last) override {
-    title = t;
+  void openProgressWindow(const std::string&, int32_t last) override {
     windowOpen = true;
     add("open:" + std::to_string(last));
   }
@@ -37,9 +35,8 @@ class FakeUi : public Ui {
     add("message");
     return 1;
   }
-  std::string askSavePath(const std::string& t, const std::string& defaultPath,
-                          const std::string& patterns, int32_t index) override {
-    save = t + "|" + defaultPath + "|" + patterns + "|" + std::to_string(index);
+  std::string askSavePath(const std::string&, const std::string&, const std::string&,
+                          int32_t) override {
     add("save");
     return savePath;
   }

@@ -11,11 +11,9 @@ namespace fs = std::filesystem;
 
 ScratchDir::ScratchDir() {
   std::random_device random;
-  const fs::path dir =
-      fs::temp_directory_path() / ("gantrell-test-" + std::to_string(random()) + "-" +
-                                   std::to_string(random()));
-  fs::create_directories(dir);
-  path_ = dir.generic_string() + "/";
+  path_ = (fs::temp_directory_path() / ("gantrell-test-" + std::to_string(random()) + "-" +
+                                        std::to_string(random()))).generic_string() + "/";
+  fs::create_directories(path_);
 }
 
 ScratchDir::~ScratchDir() {

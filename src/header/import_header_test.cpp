@@ -31,11 +31,10 @@ std::string importLines(const std::string& text, ImportHeader* header, FakeUi* u
   if (!out.empty()) return out;
   finishHeader(header);
   const std::string& h = header->text;
-  const size_t lines = h.size() - kStart.size() - kEnd.size();
-  if (h.size() < kStart.size() + kEnd.size() || h.compare(0, kStart.size(), kStart) != 0 ||
-      h.compare(kStart.size() + lines, kEnd.size(), kEnd) != 0)
+  if (h.rfind(kStart, 0) != 0 || h.size() < kStart.size() + kEnd.size() ||
+      h.substr(h.size() - kEnd.size()) != kEnd)
     return "<" + h + ">";
-  return h.substr(kStart.size(), lines);
+  return h.substr(kStart.size(), h.size() - kStart.size() - kEnd.size());
 }
 
 std::string importLines(const std::string& text) {

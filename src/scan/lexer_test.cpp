@@ -9,11 +9,10 @@
 
 namespace {
 
-// Each token as «text»KindLine, or with `textsOnly` its text alone, each followed by a blank;
-// the count of raw matches goes to `raw`.
-std::string lex(const std::string& text, bool textsOnly = false, int32_t* raw = nullptr) {
+// Each token as «text»KindLine, or with `textsOnly` its text alone, each followed by a blank.
+std::string lex(const std::string& text, bool textsOnly = false) {
   std::pair<std::string, bool> out{"", textsOnly};
-  const int32_t n = lexText(
+  lexText(
       text,
       [](std::string_view token, TokenKind kind, int32_t line, void* context) {
         auto* out = static_cast<std::pair<std::string, bool>*>(context);
@@ -23,7 +22,6 @@ std::string lex(const std::string& text, bool textsOnly = false, int32_t* raw = 
                                         std::to_string(line) + " ";
       },
       &out);
-  if (raw != nullptr) *raw = n;
   return out.first;
 }
 
@@ -51,16 +49,11 @@ TEST(Lexer, LinesCountLineFeedsAndCommentsAndLiteralsEndWithTheirLine) {
        "«\n»StatementEnd1 «\"1.5\"»Number2 "},
       {"; note\na\n;\n", "«; note»Comment1 «\n»StatementEnd1 «a»Identifier2 «\n»StatementEnd2 "
                           "«\n»StatementEnd3 "},
+      {"Font$ = \"Mono\" ; \"Fixed\" isn't here\ny",
+       "«Font$»Identifier1 «=»Operator1 «\"Mono\" ; \"Fixed\"»String1 «isn»Identifier1 "
+       "«'there»Number1 «\n»StatementEnd1 «y»Identifier2 "},
       {"'\ny", "«'»Number1 «\n»StatementEnd1 «y»Identifier2 "}, {"", ""}, {"  \t:", ""}};
   for (const auto& [text, expected] : cases) EXPECT_EQ(expected, lex(text)) << text;
-  int32_t raw = 0;
-  EXPECT_EQ(
-      "«Font$»Identifier1 «=»Operator1 «\"Mono\" ; \"Fixed\"»String1 «isn»Identifier1 "
-      "«'there»Number1 «\n»StatementEnd1 «y»Identifier2 ",
-      lex("Font$ = \"Mono\" ; \"Fixed\" isn't here\ny", false, &raw));
-  EXPECT_EQ(9, raw);
-  lex("  \t:", false, &raw);
-  EXPECT_EQ(0, raw);
 }
 
 TEST(Lexer, RawMatchesReadOffTheBytesAreThePatternsOwn) {

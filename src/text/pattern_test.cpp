@@ -30,9 +30,7 @@ TEST(Pattern, MatchesAnywhereUnlessThePatternAnchors) {
     EXPECT_EQ(matched, patternMatches(pattern, text.c_str())) << patternText;
     freePattern(pattern);
   }
-}
-
-TEST(Pattern, BadPatternsAndUnknownHandlesAreNoPattern) {
+  // Bad patterns and unknown handles are no pattern.
   EXPECT_TRUE(compilePattern("(") == nullptr && compilePattern(nullptr) == nullptr);
   EXPECT_FALSE(patternMatches(nullptr, "("));
   Pattern* good = compilePattern("a");
