@@ -26,8 +26,9 @@ TEST(SourceLoader, MarkersOpenEachFileWhichIsReadOnceAndTheMapLeadsBack) {
   const std::string d = scratch.path() + "dir/";
   // A repeat under another spelling or through a cycle is not read again; a missing include and
   // an empty name leave only the marker of the file that names them.
-  scratch.write("dir/a.pb", "x\r\nIncludeFile \"b.pbi\"\r\nz\nincludefile \"sub/../b.pbi\"\n"
-                            "IncludeFile \"gone.pbi\"\nIncludeFile \"\"\n; includefile in a comment\n");
+  scratch.write("dir/a.pb",
+                "x\r\nIncludeFile \"b.pbi\"\r\nz\nincludefile \"sub/../b.pbi\"\n"
+                "IncludeFile \"gone.pbi\"\nIncludeFile \"\"\n; includefile in a comment\n");
   // C0 8A is a line feed written as two bytes: the line stays one line of its file.
   scratch.write("dir/b.pbi", "\xEF\xBB\xBFw\xC0\x8Av\nXIncludeFile \"a.pb\"\n");
   SourceMap map;

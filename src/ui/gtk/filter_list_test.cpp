@@ -16,8 +16,8 @@ TEST(FilterList, NamesAndPatternsAlternate) {
     std::string out;
     for (const SaveFilter& filter : parseFilterList(list)) {
       out += std::to_string(filter.index) + ":" + filter.name + "=";
-      for (size_t i = 0; i < filter.patterns.size(); ++i) out += (i ? ";" : "") + filter.patterns[i];
-      out += " ";
+      for (size_t i = 0; i < filter.patterns.size(); ++i)
+        out += (i ? ";" : "") + filter.patterns[i] + (i + 1 < filter.patterns.size() ? "" : " ");
     }
     EXPECT_EQ(expected, out) << list;
   }

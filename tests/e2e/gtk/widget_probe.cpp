@@ -46,15 +46,14 @@ void describe(GtkWidget* widget, gpointer data) {
 
 void describeChooser(GtkFileChooser* chooser, std::string* line) {
   gchar* folder = gtk_file_chooser_get_current_folder(chooser);
-  *line += std::string("\tfolder=") + escaped(folder);
+  *line += "\tfolder=" + escaped(folder);
   g_free(folder);
   GSList* filters = gtk_file_chooser_list_filters(chooser);
   for (GSList* f = filters; f; f = f->next)
-    *line += std::string("\tfilter=") + escaped(gtk_file_filter_get_name(GTK_FILE_FILTER(f->data)));
+    *line += "\tfilter=" + escaped(gtk_file_filter_get_name(GTK_FILE_FILTER(f->data)));
   g_slist_free(filters);
   GtkFileFilter* current = gtk_file_chooser_get_filter(chooser);
-  if (current != nullptr)
-    *line += std::string("\tcurrent-filter=") + escaped(gtk_file_filter_get_name(current));
+  if (current != nullptr) *line += "\tcurrent-filter=" + escaped(gtk_file_filter_get_name(current));
 }
 
 gboolean onWindowMapping(GSignalInvocationHint* hint, guint, const GValue* values, gpointer) {
