@@ -5,15 +5,15 @@
 #include <random>
 #include <sstream>
 
+#include "text/file_io.h"
+
 namespace fs = std::filesystem;
 
 ScratchDir::ScratchDir() {
   std::random_device random;
-  const fs::path dir =
-      fs::temp_directory_path() / ("gantrell-test-" + std::to_string(random()) + "-" +
-                                   std::to_string(random()));
-  fs::create_directories(dir);
-  path_ = dir.generic_string() + "/";
+  path_ = (fs::temp_directory_path() / ("gantrell-test-" + std::to_string(random()) + "-" +
+                                        std::to_string(random()))).generic_string() + "/";
+  fs::create_directories(path_);
 }
 
 ScratchDir::~ScratchDir() {
@@ -35,4 +35,14 @@ std::string readFileBytes(const std::string& path) {
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
+}
+
+std::string readTextLines(const std::string& path) {
+  File* file = openForReading(path);
+  if (file == nullptr) return "<none>";
+  const TextFormat format = detectTextFormat(file);
+  std::string out = std::to_string(static_cast<int>(format)) + ":";
+  while (!atEndOfFile(file)) out += readLine(file, format) + "|";
+  closeFile(file);
+  return out;
 }

@@ -25,4 +25,7 @@ class ScratchDir {
 /// Returns the bytes of a file, or "<missing>" when it can't be read.
 std::string readFileBytes(const std::string& path);
 
+/// Reads a file through file_io as "FORMAT:LINE|LINE|...", or "<none>" when it won't open.
+std::string readTextLines(const std::string& path);
+
 #endif  // GANTRELL_TESTS_TEST_SUPPORT_H_

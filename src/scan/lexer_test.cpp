@@ -9,28 +9,20 @@
 
 namespace {
 
-// Each token as «text» Kind line, one after the other.
-std::string lex(const std::string& text, int32_t* raw = nullptr) {
-  std::string out;
-  const int32_t n = lexText(
+// Each token as «text»KindLine, or with `textsOnly` its text alone, each followed by a blank.
+std::string lex(const std::string& text, bool textsOnly = false) {
+  std::pair<std::string, bool> out{"", textsOnly};
+  lexText(
       text,
       [](std::string_view token, TokenKind kind, int32_t line, void* context) {
-        *static_cast<std::string*>(context) += "«" + std::string(token) + "»" +
-                                               tokenKindName(static_cast<int32_t>(kind)) +
-                                               std::to_string(line) + " ";
+        auto* out = static_cast<std::pair<std::string, bool>*>(context);
+        out->first += out->second ? std::string(token) + " "
+                                  : "«" + std::string(token) + "»" +
+                                        tokenKindName(static_cast<int32_t>(kind)) +
+                                        std::to_string(line) + " ";
       },
       &out);
-  if (raw != nullptr) *raw = n;
-  return out;
-}
-
-// The token texts only, separated by blanks.
-std::string texts(const std::string& text) {
-  std::string out;
-  lexText(text, [](std::string_view token, TokenKind, int32_t, void* context) {
-    *static_cast<std::string*>(context) += std::string(token) + " ";
-  }, &out);
-  return out;
+  return out.first;
 }
 
 }  // namespace
@@ -45,29 +37,23 @@ TEST(Lexer, PiecesAreCutKeywordsLoweredAndNothingElseJoined) {
       {"(a) *b", "( a ) *b "}, {"* If", "* if "}, {"x\n*y", "x \n *y "}, {"*", "* "},
       // A string runs to the last quote of its line; a character literal to its closing quote.
       {"a \" b\n\"c\"", "a b \n \"c\" "}, {"' ' 'AB' 'abc", "'' 'AB' 'abc "}, {"'", "' "}};
-  for (const auto& [text, expected] : cases) EXPECT_EQ(expected, texts(text)) << text;
-  EXPECT_EQ("«(»Operator1 «*p»Identifier1 «#Max2D»Constant1 «\"a\" + \"b\"»String1 "
-            "«\n»StatementEnd1 «\"1.5\"»Number2 ",
-            lex("(*p #Max2D \"a\" + \"b\"\n\"1.5\""));
+  for (const auto& [text, expected] : cases) EXPECT_EQ(expected, lex(text, true)) << text;
 }
 
 TEST(Lexer, LinesCountLineFeedsAndCommentsAndLiteralsEndWithTheirLine) {
-  EXPECT_EQ("«; note»Comment1 «\n»StatementEnd1 «a»Identifier2 «\n»StatementEnd2 "
-            "«\n»StatementEnd3 ",
-            lex("; note\na\n;\n"));
   // Without a closing quote a literal ends before its line feed: the lines after a stray
   // apostrophe are cut as usual.
-  int32_t raw = 0;
-  EXPECT_EQ(
-      "«Font$»Identifier1 «=»Operator1 «\"Mono\" ; \"Fixed\"»String1 «isn»Identifier1 "
-      "«'there»Number1 «\n»StatementEnd1 «y»Identifier2 ",
-      lex("Font$ = \"Mono\" ; \"Fixed\" isn't here\ny", &raw));
-  EXPECT_EQ(9, raw);
-  EXPECT_EQ("«'»Number1 «\n»StatementEnd1 «y»Identifier2 ", lex("'\ny"));
-  for (const char* empty : {"", "  \t:"}) {
-    EXPECT_EQ("", lex(empty, &raw));
-    EXPECT_EQ(0, raw);
-  }
+  const std::pair<const char*, const char*> cases[] = {
+      {"(*p #Max2D \"a\" + \"b\"\n\"1.5\"",
+       "«(»Operator1 «*p»Identifier1 «#Max2D»Constant1 «\"a\" + \"b\"»String1 "
+       "«\n»StatementEnd1 «\"1.5\"»Number2 "},
+      {"; note\na\n;\n", "«; note»Comment1 «\n»StatementEnd1 «a»Identifier2 «\n»StatementEnd2 "
+                          "«\n»StatementEnd3 "},
+      {"Font$ = \"Mono\" ; \"Fixed\" isn't here\ny",
+       "«Font$»Identifier1 «=»Operator1 «\"Mono\" ; \"Fixed\"»String1 «isn»Identifier1 "
+       "«'there»Number1 «\n»StatementEnd1 «y»Identifier2 "},
+      {"'\ny", "«'»Number1 «\n»StatementEnd1 «y»Identifier2 "}, {"", ""}, {"  \t:", ""}};
+  for (const auto& [text, expected] : cases) EXPECT_EQ(expected, lex(text)) << text;
 }
 
 TEST(Lexer, RawMatchesReadOffTheBytesAreThePatternsOwn) {

@@ -4,24 +4,10 @@
 
 #include "test_support.h"
 
-namespace {
-
-// The text format a file's mark announced, then each of its lines, each followed by "|".
-std::string readBack(const std::string& path) {
-  File* file = openForReading(path);
-  if (file == nullptr) return "<none>";
-  const TextFormat format = detectTextFormat(file);
-  std::string out = std::to_string(static_cast<int>(format)) + ":";
-  while (!atEndOfFile(file)) out += readLine(file, format) + "|";
-  closeFile(file);
-  return out;
-}
-
-}  // namespace
-
 TEST(FileIo, MarksChooseTheFormatAndEveryLineEndCountsOnce) {
   ScratchDir dir;
   const std::string longLine(10000, 'x');
+  // The bytes, then the format number and each line followed by "|".
   const std::pair<std::string, std::string> cases[] = {
       {"a\r\nb", "8:a|b|"}, {"a\rb\n\n", "8:a|b||"}, {"", "8:"}, {"\n", "8:|"}, {"x\r\r", "8:x||"},
       {"\r", "8:|"}, {std::string("a\0b\0", 4), "8:ab|"},  // NUL bytes vanish
@@ -39,32 +25,6 @@ TEST(FileIo, MarksChooseTheFormatAndEveryLineEndCountsOnce) {
       {std::string("\xFF\xFE" "z", 3), "9:|"}};
   int n = 0;
   for (const auto& [bytes, lines] : cases)
-    EXPECT_EQ(lines, readBack(dir.write(std::to_string(n++), bytes))) << bytes;
-}
-
-TEST(FileIo, CreateEmptiesAndWritesExactBytes) {
-  ScratchDir dir;
-  const std::string path = dir.write("out", "old content that is longer");
-  File* file = createFile(path);
-  ASSERT_NE(nullptr, file);
-  const std::string big(9000, 'z');
-  EXPECT_TRUE(writeText(file, "Import \"\"\r\n\t") && writeText(file, "") && writeText(file, big));
-  EXPECT_TRUE(closeFile(file));
-  EXPECT_EQ("Import \"\"\r\n\t" + big, readFileBytes(path));
-  std::string err;
-  EXPECT_EQ(nullptr, createFile(dir.path() + "missing/out.pb", &err));
-  EXPECT_NE("", err);
-  EXPECT_EQ("<none>", readBack(dir.path() + "nothing-here"));
-  EXPECT_TRUE(closeFile(nullptr));
-}
-
-TEST(FileIo, IdentityTellsTwoSpellingsOfOneFileApart) {
-  ScratchDir dir;
-  const FileIdentity direct = fileIdentity(dir.write("sub/a.pb", "x"));
-  const FileIdentity detour = fileIdentity(dir.path() + "sub/../sub/a.pb");
-  const FileIdentity other = fileIdentity(dir.write("b.pb", "x"));
-  ASSERT_TRUE(direct.known && detour.known);
-  EXPECT_FALSE(direct < detour || detour < direct);
-  EXPECT_TRUE(direct < other || other < direct);
-  EXPECT_FALSE(fileIdentity(dir.path() + "none").known);
+    EXPECT_EQ(lines, readTextLines(dir.write(std::to_string(n++), bytes))) << bytes;
+  EXPECT_EQ("<none>", readTextLines(dir.path() + "nothing-here"));
 }

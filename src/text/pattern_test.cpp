@@ -4,17 +4,10 @@
 
 namespace {
 
-bool matches(const char* patternText, const std::string& text) {
-  Pattern* pattern = compilePattern(patternText);
-  const bool matched = patternMatches(pattern, text.c_str());
-  freePattern(pattern);
-  return matched;
-}
-
 // Every match a cursor walks, separated by "|".
-std::string walk(const char* patternText, const char* text) {
+std::string walk(const char* patternText, const std::string& text) {
   Pattern* pattern = compilePattern(patternText);
-  MatchCursor cursor(pattern, text);
+  MatchCursor cursor(pattern, text.c_str());
   std::string all, match;
   while (cursor.next(&match)) all += match + "|";
   freePattern(pattern);
@@ -24,21 +17,21 @@ std::string walk(const char* patternText, const char* text) {
 }  // namespace
 
 TEST(Pattern, MatchesAnywhereUnlessThePatternAnchors) {
-  EXPECT_TRUE(matches("^;.+$", "; note"));
-  EXPECT_FALSE(matches("^;.+$", " ; note"));
-  EXPECT_FALSE(matches("^;.+$", ";"));
-  EXPECT_TRUE(matches("^([*]?\\w+)|(\\w+[$]?)$", "-word"));
-  EXPECT_FALSE(matches("^([*]?\\w+)|(\\w+[$]?)$", "-"));
-  EXPECT_FALSE(matches("^\\\".*\\\"$", "\"a\nb\""));
-  EXPECT_TRUE(matches("^\\\".*\\\"$", "\"a\rb\""));
-  EXPECT_FALSE(matches("\\w", "\xE9"));  // bytes above 127 are never letters
-  // A search too deep for the native code's stack is made again without it.
-  EXPECT_TRUE(matches("^(a|b)*c$", std::string(200000, 'a') + "c"));
-}
-
-TEST(Pattern, BadPatternsAndUnknownHandlesAreNoPattern) {
-  EXPECT_EQ(nullptr, compilePattern("("));
-  EXPECT_EQ(nullptr, compilePattern(nullptr));
+  // A pattern, a text, and whether it matches.
+  const std::tuple<const char*, std::string, bool> cases[] = {
+      {"^;.+$", "; note", true}, {"^;.+$", " ; note", false}, {"^;.+$", ";", false},
+      {"^([*]?\\w+)|(\\w+[$]?)$", "-word", true}, {"^([*]?\\w+)|(\\w+[$]?)$", "-", false},
+      {"^\\\".*\\\"$", "\"a\nb\"", false}, {"^\\\".*\\\"$", "\"a\rb\"", true},
+      {"\\w", "\xE9", false},  // bytes above 127 are never letters
+      // A search too deep for the native code's stack is made again without it.
+      {"^(a|b)*c$", std::string(200000, 'a') + "c", true}};
+  for (const auto& [patternText, text, matched] : cases) {
+    Pattern* pattern = compilePattern(patternText);
+    EXPECT_EQ(matched, patternMatches(pattern, text.c_str())) << patternText;
+    freePattern(pattern);
+  }
+  // Bad patterns and unknown handles are no pattern.
+  EXPECT_TRUE(compilePattern("(") == nullptr && compilePattern(nullptr) == nullptr);
   EXPECT_FALSE(patternMatches(nullptr, "("));
   Pattern* good = compilePattern("a");
   EXPECT_FALSE(patternMatches(good, nullptr));
@@ -49,14 +42,13 @@ TEST(Pattern, BadPatternsAndUnknownHandlesAreNoPattern) {
 }
 
 TEST(Pattern, TheWalkResumesBehindTheFirstOccurrenceOfTheMatchText) {
-  EXPECT_EQ("one|two|three|", walk("[a-z]+", "one, two; three"));
-  EXPECT_EQ("ab|", walk("[a-z]+", "ab\0cd"));
-  EXPECT_EQ("", walk("[a-z]+", ",;. !"));
-  // The empty match in front of "a" ends the walk: the later "x" is never reached.
-  EXPECT_EQ("xx||", walk("x*", "xxaxb"));
-  // "^a" sees each rest as a new subject, so it matches again after every consumed "a".
-  EXPECT_EQ("a|a|a|", walk("^a", "aaab"));
-  // The match "b" is looked for from the start of the rest, so the "b" before it is consumed
-  // first and the same match is found again.
-  EXPECT_EQ("b|b|b|", walk("b(?=c)", "bbcbc"));
+  // The empty match in front of "a" ends the walk: the later "x" is never reached. "^a" sees
+  // each rest as a new subject. "b" is looked for from the start of the rest, so the "b" before
+  // it is consumed first and the same match is found again.
+  const std::tuple<const char*, std::string, const char*> cases[] = {
+      {"[a-z]+", "one, two; three", "one|two|three|"}, {"[a-z]+", std::string("ab\0cd", 5), "ab|"},
+      {"[a-z]+", ",;. !", ""}, {"x*", "xxaxb", "xx||"}, {"^a", "aaab", "a|a|a|"},
+      {"b(?=c)", "bbcbc", "b|b|b|"}};
+  for (const auto& [patternText, text, matches] : cases)
+    EXPECT_EQ(matches, walk(patternText, text)) << patternText << " " << text;
 }

@@ -4,34 +4,26 @@
 
 #include <vector>
 
-namespace {
-
-std::vector<int32_t> drain(EventQueue* queue) {
-  std::vector<int32_t> codes;
-  for (int32_t code; queue->pop(&code);) codes.push_back(code);
-  return codes;
-}
-
-}  // namespace
-
 TEST(EventQueue, KeepsOrderTreatsARepeatOfTheNewestByItsRuleAndDiscardsOneWindow) {
   int a, b;
+  const auto drain = [](EventQueue* queue) {
+    std::vector<int32_t> codes;
+    for (int32_t code; queue->pop(&code);) codes.push_back(code);
+    return codes;
+  };
   EventQueue keep(RepeatRule::Keep);
-  int32_t code = -7;
+  int32_t code;
   EXPECT_FALSE(keep.pop(&code));
-  EXPECT_EQ(-7, code);
   for (int32_t pushed : {5, 5, 13104, 2}) keep.push(pushed, pushed == 13104 ? &b : &a);
   EXPECT_EQ((std::vector<int32_t>{5, 5, 13104, 2}), drain(&keep));
   for (int32_t pushed : {5, 13104, 16}) keep.push(pushed, pushed == 13104 ? &b : &a);
   keep.discard(&a);
   EXPECT_EQ((std::vector<int32_t>{13104}), drain(&keep));
 
+  // Under Drop only a repeat of the newest event, same code and same window, is dropped.
   EventQueue drop(RepeatRule::Drop);
-  drop.push(3, &a);
-  drop.push(3, &a);   // same code, same window as the newest: dropped
-  drop.push(3, &b);   // another window: kept
-  drop.push(15, &a);
-  drop.push(3, &a);   // equals an older event, not the newest: kept
+  for (const auto& [pushed, window] : {std::pair{3, &a}, {3, &a}, {3, &b}, {15, &a}, {3, &a}})
+    drop.push(pushed, window);
   EXPECT_EQ((std::vector<int32_t>{3, 3, 15, 3}), drain(&drop));
   // Once the newest has been read, the same event is queued again.
   drop.push(16, &a);

@@ -10,28 +10,21 @@ namespace {
 
 // A scripted toolkit: each call takes the next step, which queues its codes and tells whether
 // the toolkit had an event.
-struct Step {
-  bool pending;
-  std::vector<int32_t> queues;
-};
 EventQueue queue(RepeatRule::Keep);
-std::vector<Step> steps;
+std::vector<std::pair<bool, std::vector<int32_t>>> steps;
 size_t calls = 0;
 int window = 0;
-
-bool scriptedToolkit() {
-  if (calls >= steps.size()) return false;
-  const Step& step = steps[calls++];
-  for (int32_t code : step.queues) queue.push(code, &window);
-  return step.pending;
-}
 
 // The codes of successive polls, each with the toolkit calls made so far.
 std::string polls(int count) {
   std::string out;
   for (int i = 0; i < count; ++i) {
-    out += std::to_string(pollEventQueue(&queue, scriptedToolkit));
-    out += "@" + std::to_string(calls) + " ";
+    const int32_t code = pollEventQueue(&queue, [] {
+      if (calls >= steps.size()) return false;
+      for (int32_t queued : steps[calls].second) queue.push(queued, &window);
+      return steps[calls++].first;
+    });
+    out += std::to_string(code) + "@" + std::to_string(calls) + " ";
   }
   return out;
 }

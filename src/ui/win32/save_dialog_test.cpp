@@ -3,22 +3,18 @@
 #include <gtest/gtest.h>
 
 TEST(SaveDialogWin32, TheDefaultPathSplitsAtTheLastBackslashAndRefusedNamesAreDropped) {
-  // A default path, then the folder and the file name the dialog starts with.
-  const std::tuple<std::string, const char*, const char*> cases[] = {
-      {"C:\\work\\src\\", "C:\\work\\src", ""}, {"C:\\work\\lib.pb", "C:\\work", "lib.pb"},
-      {"C:/work/src/", "", ""},  // only a backslash splits, and that name is refused
-      {"", "", ""}, {"\\name.pb", "", ""},  // a backslash in the first place is no split
-      {"name.pb", "", "name.pb"}, {"D:\\out\\x y\xE9.pb", "D:\\out", "x y\xE9.pb"}};
-  for (const auto& [path, folder, name] : cases) {
+  const auto start = [](const std::string& path) {  // the folder and file name it starts with
     const SaveLocation location = initialSaveLocation(path);
-    EXPECT_EQ(folder, location.folder) << path;
-    EXPECT_EQ(name, location.fileName) << path;
-  }
-  for (const char* name : {"a\"b", "a*b", "a:b", "a<b", "a>b", "a?b", "a|b", "a\tb", "a\x1f"}) {
-    const SaveLocation location = initialSaveLocation(std::string("D:\\out\\") + name);
-    EXPECT_EQ("D:\\out", location.folder) << name;
-    EXPECT_EQ("", location.fileName) << name;
-  }
+    return location.folder + "|" + location.fileName;
+  };
+  const std::pair<std::string, const char*> cases[] = {
+      {"C:\\work\\src\\", "C:\\work\\src|"}, {"C:\\work\\lib.pb", "C:\\work|lib.pb"},
+      {"C:/work/src/", "|"},  // only a backslash splits, and that name is refused
+      {"", "|"}, {"\\name.pb", "|"},  // a backslash in the first place is no split
+      {"name.pb", "|name.pb"}, {"D:\\out\\x y\xE9.pb", "D:\\out|x y\xE9.pb"}};
+  for (const auto& [path, expected] : cases) EXPECT_EQ(expected, start(path)) << path;
+  for (const char* name : {"a\"b", "a*b", "a:b", "a<b", "a>b", "a?b", "a|b", "a\tb", "a\x1f"})
+    EXPECT_EQ("D:\\out|", start(std::string("D:\\out\\") + name)) << name;
 }
 
 TEST(SaveDialogWin32, FilterTextSeparatesFieldsWithZeroBytes) {
