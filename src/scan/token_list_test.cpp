@@ -5,6 +5,10 @@
 TEST(TokenList, GrowsBy255KeepsAZeroedRecordBeyondTheLastAndReadsOutOfRangeAsNothing) {
   TokenList* list = newTokenList();
   const TokenListOps& ops = *list->ops;
+  const auto record = [&](int32_t i) {
+    return ops.getText(list, i) + " " + std::to_string(ops.getKind(list, i)) + " " +
+           std::to_string(ops.getLine(list, i));
+  };
   for (int i = 0; i < 254; ++i) ops.add(list, "t", 1, i);
   EXPECT_EQ(255, list->capacity);
   ops.add(list, "t", 1, 254);  // index 254 would leave no spare record: grow first
@@ -17,11 +21,14 @@ TEST(TokenList, GrowsBy255KeepsAZeroedRecordBeyondTheLastAndReadsOutOfRangeAsNot
   EXPECT_EQ(0, list->capacity % 255);
   std::string copy = ops.getText(list, 100254);  // texts handed out are copies
   copy[0] = 'X';
-  EXPECT_EQ("99999 -2 99999", ops.getText(list, 100254) + " " +
-                                  std::to_string(ops.getKind(list, 100254)) + " " +
-                                  std::to_string(ops.getLine(list, 100254)));
-  for (int32_t index : {-1, 100255, INT32_MAX, INT32_MIN})
-    EXPECT_EQ(" 0 -1", ops.getText(list, index) + " " + std::to_string(ops.getKind(list, index)) +
-                           " " + std::to_string(ops.getLine(list, index)));
+  EXPECT_EQ("99999 -2 99999", record(100254));
+  for (int32_t index : {-1, 100255, INT32_MAX, INT32_MIN}) {
+    EXPECT_EQ(" 0 -1", record(index));
+    EXPECT_EQ(0, ops.setToken(list, index, "y", 1, 1));
+  }
+  // setToken keeps what it is told to keep, and a kind keeps its low 16 bits.
+  EXPECT_EQ(1, ops.setToken(list, 0, "new", KeepValue, 9));
+  EXPECT_EQ(1, ops.setToken(list, 1, "n", 0x18000, KeepValue));
+  EXPECT_EQ("new 1 9 / n -32768 1", record(0) + " / " + record(1));
   EXPECT_EQ(0, ops.free(list));
 }

@@ -113,10 +113,6 @@ File* openForReading(const std::string& path, std::string* err) {
   return wrap(platformOpenForReading(path, err), false);
 }
 
-File* createFile(const std::string& path, std::string* err) {
-  return wrap(platformCreate(path, err), true);
-}
-
 File* createReplacement(const std::string& path, std::string* err) {
   return wrap(platformCreateReplacement(path, err), true);
 }

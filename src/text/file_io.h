@@ -27,9 +27,6 @@ struct File;
 /// `err`. A path holding a line break names no file that can be opened.
 File* openForReading(const std::string& path, std::string* err = nullptr);
 
-/// Creates (or empties) a file and opens it for writing only; null with the reason in `err`.
-File* createFile(const std::string& path, std::string* err = nullptr);
-
 /// Opens a new file that takes the place of the one at `path` when closeFile succeeds; until
 /// then, and after any failure, the old file stays as it was. A target that is no regular file
 /// (a device, a FIFO) is written directly. Null with the reason in `err`.

@@ -28,3 +28,14 @@ TEST(FileIo, MarksChooseTheFormatAndEveryLineEndCountsOnce) {
     EXPECT_EQ(lines, readTextLines(dir.write(std::to_string(n++), bytes))) << bytes;
   EXPECT_EQ("<none>", readTextLines(dir.path() + "nothing-here"));
 }
+
+TEST(FileIo, IdentityTellsTwoSpellingsOfOneFileApart) {
+  ScratchDir dir;
+  const FileIdentity direct = fileIdentity(dir.write("sub/a.pb", "x"));
+  const FileIdentity detour = fileIdentity(dir.path() + "sub/../sub/a.pb");
+  const FileIdentity other = fileIdentity(dir.write("b.pb", "x"));
+  ASSERT_TRUE(direct.known && detour.known);
+  EXPECT_FALSE(direct < detour || detour < direct);
+  EXPECT_TRUE(direct < other || other < direct);
+  EXPECT_FALSE(fileIdentity(dir.path() + "none").known);
+}
