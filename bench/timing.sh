@@ -74,9 +74,11 @@ run_stats() {
 # expression (as for column_stats) taken line by line, i.e. run by run: for runs taken in turns,
 # each ratio pairs runs made close together in time. "nan nan nan" when a divisor is 0.
 ratio_stats() {
-  paste -d ' ' <(awk "{ print $3 }" "$1") <(awk "{ print $3 }" "$2") |
-    awk '{ if ($2 == 0) { bad = 1; exit } printf "%.6g 0 0 0\n", $1 / $2 } END { if (bad) exit 1 }' \
-      >"$1.ratio" || { echo "nan nan nan"; return; }
-  column_stats "$1.ratio" '$1'
-  rm -f "$1.ratio"
+  local ratios
+  # No file in between: callers read this from a process substitution, which may still be
+  # running when the next call starts.
+  ratios=$(paste -d ' ' <(awk "{ print $3 }" "$1") <(awk "{ print $3 }" "$2") |
+    awk '{ if ($2 == 0) { bad = 1; exit } printf "%.6g 0 0 0\n", $1 / $2 } END { if (bad) exit 1 }') ||
+    { echo "nan nan nan"; return; }
+  column_stats <(echo "$ratios") '$1'
 }
