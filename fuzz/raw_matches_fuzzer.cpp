@@ -12,18 +12,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static Pattern* const pattern = compilePattern(kTokenPattern);
   const std::string text(reinterpret_cast<const char*>(data), size);
   RawMatches walk(pattern, text);
-  MatchCursor alone(pattern, text.c_str());
   RawMatch match;
-  std::string expected;
-  for (int index = 0;; ++index) {
-    const bool more = alone.next(&expected);
-    FUZZ_CHECK(walk.next(&match) == more, "the walks end apart at match " + std::to_string(index));
-    if (!more) break;
+  int index = 0;
+  for (const std::string& expected : matchesOf(pattern, text)) {
+    FUZZ_CHECK(walk.next(&match), "the lexer's walk ends early, at match " + std::to_string(index));
     const std::string got(match.text, match.length);
     FUZZ_CHECK(got == expected, "match " + std::to_string(index) + ": «" + got + "», not «" +
                                     expected + "»");
     FUZZ_CHECK(match.kind == TokenKind::None || match.kind == classifyToken(expected),
                "the kind of «" + expected + "»");
+    ++index;
   }
+  FUZZ_CHECK(!walk.next(&match), "the lexer's walk goes on after match " + std::to_string(index));
   return 0;
 }

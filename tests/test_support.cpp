@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "text/file_io.h"
+#include "text/pattern.h"
 
 namespace fs = std::filesystem;
 
@@ -45,4 +46,18 @@ std::string readTextLines(const std::string& path) {
   while (!atEndOfFile(file)) out += readLine(file, format) + "|";
   closeFile(file);
   return out;
+}
+
+std::vector<std::string> matchesOf(const Pattern* pattern, const std::string& text) {
+  std::vector<std::string> matches;
+  std::string_view rest(text.c_str());
+  size_t start = 0;
+  size_t end = 0;
+  while (findMatch(pattern, rest.data(), rest.size(), &start, &end)) {
+    matches.emplace_back(rest.substr(start, end - start));
+    const size_t advance = rest.find(matches.back()) + matches.back().size();
+    if (advance == 0) break;  // an empty match at the start ends the walk
+    rest.remove_prefix(advance);
+  }
+  return matches;
 }

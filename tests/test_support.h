@@ -1,8 +1,11 @@
-// Helpers shared by the unit tests: scratch folders and files.
+// Helpers shared by the unit tests: scratch folders and files, and a pattern's matches.
 #ifndef GANTRELL_TESTS_TEST_SUPPORT_H_
 #define GANTRELL_TESTS_TEST_SUPPORT_H_
 
 #include <string>
+#include <vector>
+
+struct Pattern;
 
 /// A fresh, empty folder that is removed with everything in it when the object goes.
 class ScratchDir {
@@ -27,5 +30,10 @@ std::string readFileBytes(const std::string& path);
 
 /// Reads a file through file_io as "FORMAT:LINE|LINE|...", or "<none>" when it won't open.
 std::string readTextLines(const std::string& path);
+
+/// The successive matches of a pattern through a text (up to its first NUL) as the pattern
+/// alone finds them: each search takes the rest of the text as a subject of its own, and the walk
+/// goes on behind the first copy of the match in that rest.
+std::vector<std::string> matchesOf(const Pattern* pattern, const std::string& text);
 
 #endif  // GANTRELL_TESTS_TEST_SUPPORT_H_

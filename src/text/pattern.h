@@ -3,7 +3,6 @@
 #define GANTRELL_TEXT_PATTERN_H_
 
 #include <cstddef>
-#include <string>
 
 /// How many bytes after a subject's end the library's native code may read, in blocks, without
 /// using them; where they hold a value, memory checkers see no read of undefined bytes.
@@ -22,22 +21,6 @@ bool patternMatches(const Pattern* pattern, const char* text);
 /// own; stores the offsets of its start and end and returns true, or returns false.
 bool findMatch(const Pattern* pattern, const char* subject, size_t length, size_t* start,
                size_t* end);
-
-/// Walks the successive matches of a pattern through a text, one at a time.
-class MatchCursor {
- public:
-  /// Starts at the beginning of `text`; the pattern and the text must outlive the cursor.
-  MatchCursor(const Pattern* pattern, const char* text);
-
-  /// Stores the next match in `match`; false when there is none.
-  bool next(std::string* match);
-
- private:
-  const Pattern* pattern_;
-  const char* rest_;
-  size_t restLength_;
-  bool done_;
-};
 
 /// Releases a pattern; null and unknown handles are ignored.
 void freePattern(Pattern* pattern);

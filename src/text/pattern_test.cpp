@@ -2,14 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "test_support.h"
+
 namespace {
 
-// Every match a cursor walks, separated by "|".
+// Every match the pattern alone finds, separated by "|".
 std::string walk(const char* patternText, const std::string& text) {
   Pattern* pattern = compilePattern(patternText);
-  MatchCursor cursor(pattern, text.c_str());
-  std::string all, match;
-  while (cursor.next(&match)) all += match + "|";
+  std::string all;
+  for (const std::string& match : matchesOf(pattern, text)) all += match + "|";
   freePattern(pattern);
   return all;
 }
