@@ -7,10 +7,6 @@
 
 namespace {
 
-bool isWordByte(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
-
 // Tells whether the byte at `at` lies in code: reading from the left, a double quote opens or
 // closes a string, and a ";" outside a string starts the comment.
 bool standsInCode(const std::string& line, size_t at) {
@@ -29,7 +25,7 @@ int32_t findKeyword(const std::string& lowered, const std::string& word) {
     const char before = at == 0 ? ' ' : lowered[at - 1];
     const size_t end = at + word.size();
     const char after = end < lowered.size() ? lowered[end] : ' ';
-    if (!isWordByte(before) && before != '#' && before != '*' && !isWordByte(after) &&
+    if (!isNameByte(before) && before != '#' && before != '*' && !isNameByte(after) &&
         after != '$' && standsInCode(lowered, at))
       return static_cast<int32_t>(at + 1);
   }

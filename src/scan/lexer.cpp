@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "scan/classifier.h"
-#include "text/code_page.h"
 #include "text/pattern.h"
 #include "text/text_ops.h"
 
@@ -35,16 +34,6 @@ constexpr std::array<Start, 256> kStarts = [] {
     starts[static_cast<unsigned char>(c)] = Start::Blank;
   return starts;
 }();
-
-constexpr std::array<bool, 256> kNameBytes = [] {
-  std::array<bool, 256> name{};
-  for (int c = 0; c < 256; ++c)
-    name[c] =
-        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-  return name;
-}();
-
-bool isNameByte(char c) { return kNameBytes[static_cast<unsigned char>(c)]; }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -198,7 +187,7 @@ bool RawMatches::next(RawMatch* match) {
     kind = kindOf(match);
     if (kind == TokenKind::Keyword) {
       joined.assign(token);
-      for (char& c : joined) c = static_cast<char>(lowerCaseByte(static_cast<unsigned char>(c)));
+      lowerCaseInPlace(&joined);
       token = joined;
     }
     if (is(match, '*') && mayStartPointer(previousKind)) {

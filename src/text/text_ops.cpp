@@ -2,7 +2,7 @@
 
 std::string lowerCase(const std::string& text) {
   std::string out(text);
-  for (char& c : out) c = static_cast<char>(lowerCaseByte(static_cast<unsigned char>(c)));
+  lowerCaseInPlace(&out);
   return out;
 }
 

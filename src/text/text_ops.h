@@ -3,6 +3,7 @@
 #ifndef GANTRELL_TEXT_TEXT_OPS_H_
 #define GANTRELL_TEXT_TEXT_OPS_H_
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -11,6 +12,23 @@
 
 /// Returns the text with A-Z lowered and bytes 128-255 lowered by the platform's code page.
 std::string lowerCase(const std::string& text);
+
+/// Lowers the text in place, as lowerCase does.
+inline void lowerCaseInPlace(std::string* text) {
+  for (char& c : *text) c = static_cast<char>(lowerCaseByte(static_cast<unsigned char>(c)));
+}
+
+/// The bytes a PureBasic name is made of: letters, digits and "_".
+inline constexpr std::array<bool, 256> kNameBytes = [] {
+  std::array<bool, 256> name{};
+  for (int c = 0; c < 256; ++c)
+    name[c] =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+  return name;
+}();
+
+/// Tells whether the byte can stand in a PureBasic name.
+inline bool isNameByte(char c) { return kNameBytes[static_cast<unsigned char>(c)]; }
 
 /// Tells whether the `length` bytes at `text`, lowered as lowerCase lowers them, are the
 /// `length` bytes at `lowered`.
