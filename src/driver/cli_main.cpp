@@ -10,6 +10,7 @@
 #include "driver/headless_ui.h"
 #include "driver/run.h"
 #include "header/header_output.h"
+#include "header/import_header.h"
 #include "scan/classifier.h"
 #include "scan/source_loader.h"
 #include "text/file_io.h"
@@ -19,13 +20,15 @@
 namespace {
 
 const char kUsage[] =
-    "Usage: gantrell-cli [--strict] [-o FILE] SOURCE\n"
+    "Usage: gantrell-cli [--strict] [--library NAME] [-o FILE] SOURCE\n"
     "       gantrell-cli [--strict] --tokens SOURCE\n"
     "Write the PureBasic Import block for the ProcedureDLL procedures of SOURCE\n"
     "and of every file it includes, and an ImportC block for its ProcedureCDLL ones.\n"
     "\n"
     "  -o, --output FILE  write the block to FILE (created or replaced)\n"
     "                     instead of standard output\n"
+    "      --library NAME the library the blocks import from: Import \"NAME\"\n"
+    "                     and ImportC \"NAME\" instead of Import \"\"\n"
     "      --tokens       list the tokens of SOURCE and its includes instead of\n"
     "                     the block: line, TAB, kind, TAB, text\n"
     "      --strict       fail, writing nothing, when there is a warning\n"
@@ -41,6 +44,7 @@ struct Options {
   bool toStdout = true;
   bool tokens = false;
   bool strict = false;
+  std::string library;
   std::string source;
 };
 
@@ -53,6 +57,7 @@ int usageError(const char* problem) {
 // Parses the command line; returns -1 to go on, or the exit status to end with.
 int parseOptions(int argc, char** argv, Options* options) {
   bool haveSource = false;
+  bool haveLibrary = false;
   bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -77,6 +82,13 @@ int parseOptions(int argc, char** argv, Options* options) {
     } else if (!optionsEnded && arg.compare(0, 9, "--output=") == 0) {
       options->output = arg.substr(9);
       options->toStdout = false;
+    } else if (!optionsEnded && arg == "--library") {
+      if (++i >= argc) return usageError("option '--library' needs a NAME");
+      options->library = argv[i];
+      haveLibrary = true;
+    } else if (!optionsEnded && arg.compare(0, 10, "--library=") == 0) {
+      options->library = arg.substr(10);
+      haveLibrary = true;
     } else if (!optionsEnded && arg.size() > 2 && arg.compare(0, 2, "-o") == 0) {
       options->output = arg.substr(2);
       options->toStdout = false;
@@ -90,6 +102,8 @@ int parseOptions(int argc, char** argv, Options* options) {
     }
   }
   if (!options->toStdout && options->output.empty()) return usageError("the output FILE is empty");
+  if (haveLibrary && !isLibraryName(options->library))
+    return usageError("the library NAME is empty or holds a double quote or a control byte");
   if (trimSpaces(options->source).empty()) return usageError("no SOURCE given");
   return -1;
 }
@@ -240,6 +254,7 @@ int runCli(int argc, char** argv) {
   runOptions.missingIncludesFail = options.strict;
   // The path exactly as given: only the desktop programs trim what the IDE hands them.
   runOptions.exactSourcePath = true;
+  runOptions.library = options.library;
   const RunResult result = runGantrell(options.source, &ui, runOptions);
   warnOfMissingIncludes(result.sourceMap);
   switch (result.outcome) {

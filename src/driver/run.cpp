@@ -72,6 +72,7 @@ RunResult runGantrell(const std::string& argument, Ui* ui, const RunOptions& opt
     report(&result, RunOutcome::MissingInclude, kMissingIncludes, ui);
     return result;
   }
+  if (!options.library.empty()) nameLibrary(&result.header, options.library);
   const TokenListOps& ops = *tokens->ops;
   const int32_t count = ops.count(tokens.get());
   ui->openProgressWindow(kProgramBanner, count - 1);

@@ -55,6 +55,7 @@ struct RunResult {
 struct RunOptions {
   bool missingIncludesFail = false;  // an include that opens nowhere ends the run, unsaved
   bool exactSourcePath = false;      // the argument is the path exactly, not trimmed nor cut
+  std::string library;               // the library the blocks open with; empty: Import ""
 };
 
 /// Scans the source named by `argument`, reports through `ui` and saves the import block. The

@@ -75,6 +75,18 @@ bool isWord(TokenKind kind) { return kind == TokenKind::Identifier || kind == To
 
 }  // namespace
 
+bool isLibraryName(const std::string& name) {
+  if (name.empty()) return false;
+  for (unsigned char c : name)
+    if (c == '"' || c < 0x20 || c == 0x7F) return false;
+  return true;
+}
+
+void nameLibrary(ImportHeader* header, const std::string& name) {
+  header->dll.text = "Import \"" + name + "\"\r\n\t";
+  header->cdll.text = "ImportC \"" + name + "\"\r\n\t";
+}
+
 bool startsDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header) {
   const TokenRole token = roleOf(tokens, position, header->inMacroBody);
   if (token.role == Role::MacroStart || token.role == Role::MacroEnd)

@@ -46,6 +46,14 @@ struct DeclarationResult {
   int32_t errorLine = -1;  // on failure: the combined-text line the message names
 };
 
+/// Tells whether `name` can stand between the quotes of an opening line: not empty, and no
+/// double quote, line end or other control byte.
+bool isLibraryName(const std::string& name);
+
+/// Makes both blocks open with the library `name` (Import "name", ImportC "name"); for a header
+/// that holds no declaration yet.
+void nameLibrary(ImportHeader* header, const std::string& name);
+
 /// Tells whether the token at `position` starts a declaration to read, and notes where macro
 /// bodies begin and end (a declaration inside one is a template, not an export).
 bool startsDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header);

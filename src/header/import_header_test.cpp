@@ -70,3 +70,19 @@ TEST(ImportHeader, DeclarationsBecomeImportLinesAndErrorsNameTheLineOfTheFault) 
   EXPECT_EQ("Found: Split 1", ui.status + " " + std::to_string(failed.declarationCount()));
   EXPECT_EQ(std::string(kHeaderStart), failed.dll.text);  // nothing added for a failure
 }
+
+// A named library opens both blocks; a name that would break the opening line is refused.
+TEST(ImportHeader, ALibraryNameOpensBothBlocks) {
+  ImportHeader header;
+  nameLibrary(&header, "my lib\\x64.lib");
+  FakeUi ui;
+  importLines("ProcedureDLL A()\nProcedureCDLL C()", &header, &ui);
+  const std::string closing = kEnd.substr(1);
+  EXPECT_EQ("Import \"my lib\\x64.lib\"\r\n\tA.i ()\r\n\t" + closing +
+                "ImportC \"my lib\\x64.lib\"\r\n\tC.i ()\r\n\t" + closing,
+            header.text);
+  for (const char* name : {"mylib.so", "caf\xC3\xA9.dll", "a'b", "~"})
+    EXPECT_TRUE(isLibraryName(name)) << name;
+  for (const char* name : {"", "a\"b", "a\nb", "a\rb", "\tx", "x\x7F", "\x1B"})
+    EXPECT_FALSE(isLibraryName(name)) << name;
+}

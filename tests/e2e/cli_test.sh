@@ -72,10 +72,19 @@ printf 'x\nProcedureDLL F(a,\nb\n' > open.pb
 expect "missing )" 1 /dev/null "gantrell: Symbol ')' expected in line 3
   at open.pb:2" -- "$cli" open.pb
 
+# --library: both blocks name the library exactly as given, in each way of writing the option.
+printf 'ProcedureCDLL C()\nProcedureDLL D(x)\n' > both.pb
+{ block 'Import "C:\Libs\my lib.lib"' 'D.i (x)'; block 'ImportC "C:\Libs\my lib.lib"' 'C.i ()'; } > lib.pbi
+expect "--library NAME" 0 lib.pbi "" -- "$cli" --library 'C:\Libs\my lib.lib' both.pb
+expect "--library=NAME -o" 0 /dev/null "" -- "$cli" '--library=C:\Libs\my lib.lib' -o lib_out.pbi both.pb
+check "--library=NAME -o wrote other bytes" cmp -s lib_out.pbi lib.pbi
+
 # The command line. The source path is taken exactly as given: no trimming, no cut at a quote.
 expect "no source" 2 /dev/null - -- "$cli"
 check "no usage text for a missing SOURCE" grep -q "no SOURCE" "$scratch/err"
-for args in "'   '" "--frobnicate x.pb" "a.pb b.pb" "-o" "--output=" "-o '' five.pb"; do
+for args in "'   '" "--frobnicate x.pb" "a.pb b.pb" "-o" "--output=" "-o '' five.pb" \
+  "five.pb --library" "--library= five.pb" "--library '' five.pb" "--library 'a\"b' five.pb" \
+  "--library \$'a\\nb' five.pb" "--library=\$'a\\rb' five.pb" "--library \$'\\tb' five.pb"; do
   eval "set -- $args"
   expect "bad command line: $args" 2 /dev/null - -- "$cli" "$@"
 done
