@@ -1,8 +1,8 @@
 # Installation layout and the Debian package.
 #
-# `cmake --install` puts the programs in bin, and here the desktop entry, the MIME type of
-# PureBasic sources and the manual pages under share; `cpack` in the build directory wraps the
-# same tree into gantrell_<version>_<arch>.deb.
+# `cmake --install` puts the programs in bin, and here the desktop entry with its icon, the MIME
+# type of PureBasic sources, the manual pages, the copyright file and the changelog under share;
+# `cpack` in the build directory wraps the same tree into gantrell_<version>_<arch>.deb.
 
 include(GNUInstallDirs)
 
@@ -16,6 +16,11 @@ if(GANTRELL_GTK)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${GANTRELL_LINUX_DIR}/gantrell-purebasic.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+  install(FILES ${GANTRELL_LINUX_DIR}/gantrell.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  # The one lintian note on the package, explained in the file.
+  install(FILES ${GANTRELL_LINUX_DIR}/lintian-overrides
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME gantrell)
   list(APPEND gantrell_pages gantrell-gtk.1)
 endif()
 
@@ -37,6 +42,38 @@ endforeach()
 add_custom_target(gantrell_man_pages ALL DEPENDS ${gantrell_man_pages})
 install(FILES ${gantrell_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The licence in Debian's machine-readable form, and the changelog as a native package carries
+# it: compressed, named changelog.gz.
+set(gantrell_changelog ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz)
+configure_file(${GANTRELL_LINUX_DIR}/changelog.in ${CMAKE_CURRENT_BINARY_DIR}/doc/source/changelog
+               @ONLY)
+add_custom_command(
+  OUTPUT ${gantrell_changelog}
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_BINARY_DIR}/doc/source/changelog
+          ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog
+  COMMAND gzip -9nf ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog
+  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/doc/source/changelog
+  COMMENT "Compressing the changelog"
+  VERBATIM)
+add_custom_target(gantrell_changelog ALL DEPENDS ${gantrell_changelog})
+install(FILES ${GANTRELL_LINUX_DIR}/copyright ${gantrell_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# Stripping for the package (cmake --install --strip, cpack) also drops the compiler's .comment
+# notes, as Debian's own packages are stripped.
+install(CODE [[
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(program gantrell-cli gantrell-gtk)
+      set(file "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/bin/${program}")
+      if(EXISTS "${file}")
+        execute_process(COMMAND objcopy --remove-section=.comment "${file}" RESULT_VARIABLE failed)
+        if(failed)
+          message(FATAL_ERROR "objcopy could not drop the .comment section of ${file}")
+        endif()
+      endif()
+    endforeach()
+  endif()
+]])
+
 # The Debian package.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME gantrell)
@@ -45,10 +82,11 @@ set(CPACK_PACKAGE_VENDOR "Gantrell")
 set(CPACK_PACKAGE_CONTACT "Gantrell developers <gantrell@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "PureBasic DLL import header generator")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Gantrell reads the main source file of a PureBasic DLL and every file it includes,
-finds each procedure declared with ProcedureDLL and writes the Import block that
-another PureBasic program includes to call them. gantrell-gtk is the desktop
-program (GTK 2), gantrell-cli the same scan for build scripts.")
+    "Gantrell reads the main source file of a PureBasic DLL and every file it
+includes, finds each procedure declared with ProcedureDLL and writes the
+Import block that another PureBasic program includes to call them.
+gantrell-gtk is the desktop program (GTK 2), gantrell-cli the same scan for
+build scripts.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

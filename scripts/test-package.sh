@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package in build-package (Release), installs it with apt-get so that its
-# dependencies resolve, checks what it installed, then removes it again. Needs root (or sudo)
-# and the tools of scripts/install-deps.sh --test.
+# Builds the Debian package in build-package (Release, with all of Debian's hardening flags),
+# checks it with lintian, installs it with apt-get so that its dependencies resolve, checks what
+# it installed, then removes it again. Needs root (or sudo) and the tools of
+# scripts/install-deps.sh --test.
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 root=$PWD
@@ -33,13 +34,19 @@ check() {
   if "$@" >"$work/check.out" 2>&1; then pass; else fail "$name"; sed 's/^/  /' "$work/check.out" >&2; fi
 }
 
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate man apt-get; do
+for tool in cpack dpkg-buildflags dpkg-deb dpkg-shlibdeps desktop-file-validate man apt-get lintian readelf; do
   command -v "$tool" >/dev/null || { fail "$tool is missing (run scripts/install-deps.sh --test)"; finish; }
 done
 
-echo "== package: build (Release) and cpack"
+echo "== package: build (Release, hardened) and cpack"
 rm -f "$build"/gantrell_*.deb
-if ! cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGANTRELL_TESTS=OFF >/dev/null ||
+# Debian's hardening flags, all of them: _FORTIFY_SOURCE, the stack protector, RELRO with
+# immediate binding, and PIE (which Debian's compiler makes by default). CMake takes no CPPFLAGS:
+# they go in front of the compiler's flags.
+flag() { DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"; }
+if ! cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGANTRELL_TESTS=OFF \
+       -DCMAKE_CXX_FLAGS="$(flag CPPFLAGS) $(flag CXXFLAGS)" \
+       -DCMAKE_EXE_LINKER_FLAGS="$(flag LDFLAGS)" >/dev/null ||
    ! cmake --build "$build" -j 2 >/dev/null ||
    ! (cd "$build" && cpack -G DEB >"$work/cpack.log" 2>&1); then
   cat "$work/cpack.log" >&2 2>/dev/null
@@ -67,12 +74,36 @@ for lib in libc6 libstdc++6 libpcre2-8-0 libgtk2.0-0 libglib2.0-0; do
     fail "Depends lacks $lib: $(field Depends)"
 done
 
-# The file list: programs, desktop entry, MIME type, manual pages, and nothing from the tests.
+# The file list: programs, desktop entry and icon, MIME type, manual pages, copyright and
+# changelog, and nothing from the tests.
 dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|' | grep -v '/$' | sort >"$work/files"
 printf '%s\n' /usr/bin/gantrell-cli /usr/bin/gantrell-gtk /usr/share/applications/gantrell.desktop \
-  /usr/share/man/man1/gantrell-cli.1.gz /usr/share/man/man1/gantrell-gtk.1.gz \
-  /usr/share/mime/packages/gantrell-purebasic.xml | sort >"$work/wanted-files"
+  /usr/share/icons/hicolor/scalable/apps/gantrell.svg /usr/share/doc/gantrell/changelog.gz \
+  /usr/share/doc/gantrell/copyright /usr/share/man/man1/gantrell-cli.1.gz \
+  /usr/share/man/man1/gantrell-gtk.1.gz /usr/share/mime/packages/gantrell-purebasic.xml \
+  /usr/share/lintian/overrides/gantrell |
+  sort >"$work/wanted-files"
 check "package files" diff "$work/wanted-files" "$work/files"
+
+# lintian, pedantic and with its notes: no error, no warning, and none of its notes on hardening
+# or on the icon.
+lintian -I --pedantic "$deb" >"$work/lintian.txt" 2>"$work/lintian.err"
+sed 's/^/   lintian: /' "$work/lintian.txt"
+check "lintian found errors or warnings" bash -c '! grep -E "^[EW]: " "$1"' - "$work/lintian.txt"
+check "lintian notes on hardening or the icon" bash -c '! grep -E "hardening|icon" "$1"' - "$work/lintian.txt"
+# The hardening as the programs show it, whatever lintian's version looks at: position-independent,
+# relocations read-only and bound at start, the stack protector in use, and in gantrell-cli the
+# checked functions of _FORTIFY_SOURCE (see packaging/linux/lintian-overrides for gantrell-gtk).
+dpkg-deb -x "$deb" "$work/root"
+for program in gantrell-cli gantrell-gtk; do
+  binary=$work/root/usr/bin/$program
+  check "$program is not position-independent" bash -c 'readelf -h "$1" | grep -q "Type:\s*DYN"' - "$binary"
+  check "$program has no RELRO" bash -c 'readelf -lW "$1" | grep -q GNU_RELRO' - "$binary"
+  check "$program does not bind at start" bash -c 'readelf -dW "$1" | grep -q "FLAGS.*BIND_NOW"' - "$binary"
+  check "$program has no stack protector" bash -c 'readelf -sW --dyn-syms "$1" | grep -q __stack_chk_fail' - "$binary"
+done
+check "gantrell-cli calls no checked function" bash -c \
+  'readelf -sW --dyn-syms "$1" | grep -qE "__(printf|fprintf|snprintf)_chk"' - "$work/root/usr/bin/gantrell-cli"
 
 echo "== package: install with apt-get"
 if dpkg-query -W -f='${Status}' gantrell 2>/dev/null | grep -q 'install ok installed'; then
@@ -119,6 +150,8 @@ done
 desktop=/usr/share/applications/gantrell.desktop
 check "desktop-file-validate" desktop-file-validate "$desktop"
 check "desktop entry Exec" grep -qx 'Exec=gantrell-gtk %f' "$desktop"
+check "desktop entry Icon" grep -qx 'Icon=gantrell' "$desktop"
+check "the icon in the hicolor theme" test -s /usr/share/icons/hicolor/scalable/apps/gantrell.svg
 for glob in pb pbi pbf; do
   check "MIME glob *.$glob" grep -qx "50:text/x-purebasic:\*\.$glob" /usr/share/mime/globs2
 done
