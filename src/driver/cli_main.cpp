@@ -13,6 +13,7 @@
 #include "header/import_header.h"
 #include "scan/classifier.h"
 #include "scan/source_loader.h"
+#include "text/binary_streams.h"
 #include "text/file_io.h"
 #include "text/pattern.h"
 #include "text/text_ops.h"
@@ -272,6 +273,7 @@ int runCli(int argc, char** argv) {
 int main(int argc, char** argv) {
   // Lower-casing of bytes 128-255 follows the user's locale, as in the desktop program.
   std::setlocale(LC_ALL, "");
+  useBinaryStandardStreams();
   int status = 1;
   try {
     status = runCli(argc, argv);

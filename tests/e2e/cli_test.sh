@@ -33,13 +33,16 @@ printf 'old content, longer than the new one %.0s' {1..200} > existing.pbi
 chmod 640 existing.pbi
 expect "-o replaces a file" 0 /dev/null "$warn" -- "$cli" -o existing.pbi tree/main.pb
 check "-o did not replace the file exactly" cmp -s existing.pbi want.pbi
-check "the replaced file lost its mode" test "$(stat -c %a existing.pbi)" == 640
-ln -s existing.pbi link.pbi
 printf '\n\n\n\nProcedureDLL.l Add(*a, b.l)\n' > five.pb
 header 'Add.l (*a, b.l)' > five.pbi
-expect "-o through a link" 0 /dev/null "" -- "$cli" -o link.pbi five.pb
-check "-o through a link did not replace its target" cmp -s existing.pbi five.pbi
-check "-o replaced the link itself" test -L link.pbi
+# Modes and symbolic links as a Linux program meets them (Windows has neither).
+if ((!wine)); then
+  check "the replaced file lost its mode" test "$(stat -c %a existing.pbi)" == 640
+  ln -s existing.pbi link.pbi
+  expect "-o through a link" 0 /dev/null "" -- "$cli" -o link.pbi five.pb
+  check "-o through a link did not replace its target" cmp -s existing.pbi five.pbi
+  check "-o replaced the link itself" test -L link.pbi
+fi
 
 # A file read in the run is never overwritten, under any name that reaches it.
 ln -s tree/main.pb to_main.pb
@@ -89,15 +92,18 @@ for args in "'   '" "--frobnicate x.pb" "a.pb b.pb" "-o" "--output=" "-o '' five
   expect "bad command line: $args" 2 /dev/null - -- "$cli" "$@"
 done
 expect "a source with a leading space" 1 /dev/null \
-  "gantrell: can't open source file \" five.pb\": No such file or directory" -- "$cli" " five.pb"
-printf 'ProcedureDLL Q()\n' > 'ab"cd.pb'
-printf 'ProcedureDLL Wrong()\n' > ab
-expect_block "a source with a double quote" 'ab"cd.pb' 'Q.i ()'
+  "gantrell: can't open source file \" five.pb\": $no_file" -- "$cli" " five.pb"
+if ((!wine)); then  # no Windows file name holds a double quote
+  printf 'ProcedureDLL Q()\n' > 'ab"cd.pb'
+  printf 'ProcedureDLL Wrong()\n' > ab
+  expect_block "a source with a double quote" 'ab"cd.pb' 'Q.i ()'
+fi
 printf 'ProcedureDLL X()\n' > ./-dash.pb
 header 'X.i ()' > want.pbi
 expect "a source after --" 0 want.pbi "" -- "$cli" -- -dash.pb
 expect "help" 0 - "" -- "$cli" --help
 check "--help shows no usage" grep -q "^Usage: gantrell-cli" "$scratch/out"
+check "--help does not describe --library" grep -q -- "--library NAME" "$scratch/out"
 expect "version" 0 - "" -- "$cli" --version
 check "--version: $(cat "$scratch/out")" grep -qx "gantrell-cli [0-9.]*" "$scratch/out"
 

@@ -1,12 +1,30 @@
 # shellcheck shell=bash
-# Sourced by the gantrell-cli end-to-end tests (source harness.sh GANTRELL-CLI): the program, a
-# scratch folder to work in (gone at exit), the import block it should write, and one way to run
-# a case and judge it.
+# Sourced by the gantrell-cli end-to-end tests (source harness.sh GANTRELL-CLI): the program
+# (gantrell-cli, or gantrell-cli.exe to run under wine), a scratch folder to work in (gone at
+# exit), the import block it should write, and one way to run a case and judge it.
 set -uo pipefail
 cli=$(realpath "$1")
 scratch=$(mktemp -d)
 trap 'chmod -R u+w "$scratch" 2>/dev/null; rm -rf "$scratch"' EXIT
+# gantrell-cli.exe runs under wine (in the caller's WINEPREFIX) through a wrapper that takes
+# its place; cases that only a Linux system can set up check $wine and are skipped there.
+wine=0
+if [[ $cli == *.exe ]]; then
+  wine=1
+  printf '#!/bin/sh\nexec wine %q "$@"\n' "$cli" >"$scratch/gantrell-cli"
+  chmod +x "$scratch/gantrell-cli"
+  cli=$scratch/gantrell-cli
+fi
 mkdir "$scratch/work" && cd "$scratch/work" || exit 1
+# The system's reasons as the program words them: the C library's on Linux, the system's message
+# texts on Windows (as wine words them).
+if ((wine)); then
+  no_file="File not found" no_folder="Directory name invalid" is_folder="Access denied"
+  disk_full="Disk full"
+else
+  no_file="No such file or directory" no_folder=$no_file is_folder="Is a directory"
+  disk_full="No space left on device"
+fi
 passed=0 failed=0
 pass() { passed=$((passed + 1)); }
 fail() { failed=$((failed + 1)); echo "FAIL: $*" >&2; }
