@@ -46,6 +46,8 @@ check_exe() {
   grep -A4 '^DllCharacteristics' <<<"$headers" | grep -qw DYNAMIC_BASE &&
     grep -A4 '^DllCharacteristics' <<<"$headers" | grep -qw NX_COMPAT ||
     { echo "$1: no DYNAMIC_BASE or NX_COMPAT" >&2; exit 1; }
+  # Without relocations the loader can't move the image, whatever the flag says.
+  $objdump -h "$1" | grep -q '\.reloc' || { echo "$1: no relocations" >&2; exit 1; }
   imports=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | tr 'A-Z' 'a-z')
   others=$(grep -vE "$system_dlls" <<<"$imports" || true)
   [[ -z $others ]] || { echo "$1 imports a DLL that Windows does not ship: $others" >&2; exit 1; }
