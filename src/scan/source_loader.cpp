@@ -125,13 +125,14 @@ class Loader {
   void processLine(std::string_view line, int32_t fileLine) {
     const IncludeDirective directive =
         mayNameInclude(line) ? readIncludeDirective(std::string(line)) : IncludeDirective();
+    const std::string name =
+        pathOfSourceText(directive.name, isEightBitFormat(stack_.back().lines.format));
     if (directive.kind != IncludeDirective::Kind::Include) {
       if (directive.kind == IncludeDirective::Kind::IncludePath)
-        search_.setIncludePath(stack_.back().directory, directive.name);
+        search_.setIncludePath(stack_.back().directory, name);
       appendFileLine(line, fileLine);
       return;
     }
-    const std::string& name = directive.name;
     const std::string directory = stack_.back().directory;
     const std::string fileName = stack_.back().fileName;
     const std::string includedDirectory = directory + folderPart(name);

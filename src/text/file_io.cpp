@@ -143,19 +143,24 @@ bool atEndOfFile(File* file) { return ensureAvailable(file, 1) == 0; }
 
 namespace {
 
-// Appends the next line, decoded, to `text`.
+// Appends the next line, as UTF-8, to `text`.
 void appendLine(File* file, TextFormat format, std::string* text) {
   const size_t start = text->size();
   switch (format) {
     case TextFormat::Utf8:
       readRawLine(file, text);
-      text->resize(start + decodeUtf8InPlace(text->data() + start, text->size() - start));
+      text->resize(start + cleanUtf8InPlace(text->data() + start, text->size() - start));
       return;
     case TextFormat::Utf16LE:
-      *text += utf16ToCodePage(readUtf16LeLine(file));
+      *text += utf16ToUtf8(readUtf16LeLine(file));
       return;
     default:
       readRawLine(file, text);
+      // Most lines are ASCII, which is the same in either reading.
+      if (holdsNonAscii(text->data() + start, text->size() - start)) {
+        const std::string converted = eightBitToUtf8(std::string_view(*text).substr(start));
+        text->replace(start, std::string::npos, converted);
+      }
       return;
   }
 }
@@ -201,6 +206,7 @@ bool readAllLines(const std::string& path, FileLines* lines, size_t budget) {
   File* file = openForReading(path);
   if (file == nullptr) return false;
   const TextFormat format = detectTextFormat(file);
+  lines->format = format;
   // Each line's line feed counts against the budget too.
   while (lines->text.size() + lines->ends.size() <= budget && !atEndOfFile(file)) {
     appendLine(file, format, &lines->text);

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "text/code_page.h"
+
 namespace {
 
 bool exists(const std::string& path) {
@@ -41,6 +43,13 @@ const char kFolderSeparators[] = "/";
 const bool kFolderPartStopsAtBar = false;
 
 bool isAbsolutePath(const std::string& path) { return !path.empty() && path[0] == '/'; }
+
+std::string pathOfSourceText(const std::string& text, bool eightBitSource) {
+  if (!eightBitSource) return text;
+  std::string bytes;
+  utf8ToEightBit(text, &bytes);  // exact: the text came from Latin-1
+  return bytes;
+}
 
 std::vector<std::string> PathSpellings::of(const std::string& path) {
   std::vector<std::string> spellings;
