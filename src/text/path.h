@@ -40,7 +40,7 @@ class PathSpellings {
   std::vector<std::string> of(const std::string& path);
 
  private:
-  /// Each folder read so far: its entries by their names in lower case (ASCII letters only).
+  /// Each folder read so far: its entries by their names' foldCase keys.
   std::map<std::string, std::map<std::string, std::string>> listings_;
 };
 

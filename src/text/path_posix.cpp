@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "text/case_fold.h"
 #include "text/code_page.h"
 
 namespace {
@@ -14,12 +15,6 @@ namespace {
 bool exists(const std::string& path) {
   struct stat status;
   return lstat(path.c_str(), &status) == 0;
-}
-
-std::string asciiLower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
 }
 
 // The entries of a folder by their lower-case names; of names that differ only in letter case,
@@ -30,7 +25,7 @@ std::map<std::string, std::string> listFolder(const std::string& folder) {
   if (dir == nullptr) return entries;
   while (const dirent* entry = readdir(dir)) {
     const std::string name = entry->d_name;
-    std::string& kept = entries[asciiLower(name)];
+    std::string& kept = entries[foldCase(name)];
     if (kept.empty() || name < kept) kept = name;
   }
   closedir(dir);
@@ -70,7 +65,7 @@ std::vector<std::string> PathSpellings::of(const std::string& path) {
     } else {
       auto listing = listings_.find(matched);
       if (listing == listings_.end()) listing = listings_.emplace(matched, listFolder(matched)).first;
-      const auto entry = listing->second.find(asciiLower(part));
+      const auto entry = listing->second.find(foldCase(part));
       if (entry == listing->second.end()) return spellings;
       matched += entry->second;
     }
