@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-#include <vector>
-
-#include "text/utf8_decode.h"
+#include "text/wide_text.h"
 
 unsigned char lowerCaseHighByte(unsigned char byte) {
   char buffer[2] = {static_cast<char>(byte), 0};
@@ -12,28 +10,19 @@ unsigned char lowerCaseHighByte(unsigned char byte) {
   return static_cast<unsigned char>(buffer[0]);
 }
 
-namespace {
-
-std::wstring toWide(UINT codePage, std::string_view text) {
-  if (text.empty()) return std::wstring();
-  const int count = static_cast<int>(text.size());
-  const int size = MultiByteToWideChar(codePage, 0, text.data(), count, nullptr, 0);
-  if (size <= 0) return std::wstring();
-  std::wstring wide(static_cast<size_t>(size), L'\0');
-  MultiByteToWideChar(codePage, 0, text.data(), count, &wide[0], size);
-  return wide;
-}
-
-}  // namespace
-
 std::string eightBitToUtf8(std::string_view bytes) {
-  const std::wstring wide = toWide(CP_ACP, bytes);
-  return utf16ToUtf8(std::vector<uint16_t>(wide.begin(), wide.end()));
+  if (bytes.empty()) return std::string();
+  const int count = static_cast<int>(bytes.size());
+  const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), count, nullptr, 0);
+  if (size <= 0) return std::string();
+  std::wstring wide(static_cast<size_t>(size), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), count, &wide[0], size);
+  return narrow(wide);
 }
 
 bool utf8ToEightBit(std::string_view text, std::string* bytes) {
   bytes->clear();
-  const std::wstring wide = toWide(CP_UTF8, text);
+  const std::wstring wide = widen(text);
   if (wide.empty()) return true;
   const int count = static_cast<int>(wide.size());
   // No best fit: a character the code page lacks must not pass as a look-alike ("a" for "ā").
