@@ -125,14 +125,13 @@ class Loader {
   void processLine(std::string_view line, int32_t fileLine) {
     const IncludeDirective directive =
         mayNameInclude(line) ? readIncludeDirective(std::string(line)) : IncludeDirective();
-    const std::string name =
-        pathOfSourceText(directive.name, isEightBitFormat(stack_.back().lines.format));
     if (directive.kind != IncludeDirective::Kind::Include) {
       if (directive.kind == IncludeDirective::Kind::IncludePath)
-        search_.setIncludePath(stack_.back().directory, name);
+        search_.setIncludePath(stack_.back().directory, pathOfDirective(directive));
       appendFileLine(line, fileLine);
       return;
     }
+    const std::string name = pathOfDirective(directive);
     const std::string directory = stack_.back().directory;
     const std::string fileName = stack_.back().fileName;
     const std::string includedDirectory = directory + folderPart(name);
@@ -148,6 +147,11 @@ class Loader {
     }
     if (map_ != nullptr) map_->missingIncludes.push_back({name, directory + fileName, fileLine});
     appendMarker(directory, fileName);
+  }
+
+  // The path a directive's name opens, after the format of the file it stands in.
+  std::string pathOfDirective(const IncludeDirective& directive) const {
+    return pathOfSourceText(directive.name, isEightBitFormat(stack_.back().lines.format));
   }
 
   // Appends a piece and its line feed; returns how many lines of the combined text it takes,

@@ -143,8 +143,9 @@ bool atEndOfFile(File* file) { return ensureAvailable(file, 1) == 0; }
 
 namespace {
 
-// Appends the next line, as UTF-8, to `text`.
-void appendLine(File* file, TextFormat format, std::string* text) {
+// Appends the next line to `text`: as UTF-8, except that an 8-bit line is left as read when
+// `convert` is false.
+void appendLine(File* file, TextFormat format, std::string* text, bool convert = true) {
   const size_t start = text->size();
   switch (format) {
     case TextFormat::Utf8:
@@ -157,12 +158,23 @@ void appendLine(File* file, TextFormat format, std::string* text) {
     default:
       readRawLine(file, text);
       // Most lines are ASCII, which is the same in either reading.
-      if (holdsNonAscii(text->data() + start, text->size() - start)) {
-        const std::string converted = eightBitToUtf8(std::string_view(*text).substr(start));
-        text->replace(start, std::string::npos, converted);
-      }
+      if (convert && holdsNonAscii(text->data() + start, text->size() - start))
+        text->replace(start, std::string::npos,
+                      eightBitToUtf8(std::string_view(*text).substr(start)));
       return;
   }
+}
+
+// Converts the 8-bit lines of `lines` to UTF-8, line by line.
+void convertEightBitLines(FileLines* lines) {
+  std::string text;
+  size_t start = 0;
+  for (size_t& end : lines->ends) {
+    text += eightBitToUtf8(std::string_view(lines->text).substr(start, end - start));
+    start = end;
+    end = text.size();
+  }
+  lines->text = std::move(text);
 }
 
 }  // namespace
@@ -209,9 +221,12 @@ bool readAllLines(const std::string& path, FileLines* lines, size_t budget) {
   lines->format = format;
   // Each line's line feed counts against the budget too.
   while (lines->text.size() + lines->ends.size() <= budget && !atEndOfFile(file)) {
-    appendLine(file, format, &lines->text);
+    appendLine(file, format, &lines->text, false);
     lines->ends.push_back(lines->text.size());
   }
   closeFile(file);
+  // One look over the whole file is cheaper than one per line; most files are ASCII.
+  if (isEightBitFormat(format) && holdsNonAscii(lines->text.data(), lines->text.size()))
+    convertEightBitLines(lines);
   return true;
 }
