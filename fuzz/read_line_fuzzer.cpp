@@ -46,7 +46,8 @@ std::vector<std::string> readIn(const std::string& path, TextFormat format, size
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const ScratchDir folder;  // one file, rewritten for each input
   const std::string path =
-      folder.write("\xC3\xA9ntr\xC3\xA9\xD0\x96.pb", std::string(reinterpret_cast<const char*>(data), size));
+      folder.write("\xC3\xA9ntr\xC3\xA9\xD0\x96.pb",
+                   std::string(reinterpret_cast<const char*>(data), size));
   for (TextFormat format : kFormats) readIn(path, format, size, false);
 
   const std::vector<std::string> detected = readIn(path, TextFormat::PlainBytes, size, true);

@@ -16,8 +16,10 @@ TEST(FileIo, MarksChooseTheFormatAndEveryLineEndCountsOnce) {
       {std::string(4095, 'a') + "\r\nb", "8:" + std::string(4095, 'a') + "|b|"},
       // Lines come as UTF-8: a UTF-8 file's as they are (malformed bytes are utf8_decode's), an
       // 8-bit file's converted (0xE9 is "\xC3\xA9" in Latin-1 and in code page 1252 alike).
-      {"\xEF\xBB\xBF" "caf\xC3\xA9\n\xC3\xBF\xE2\x82\xAC\xC3", "2:caf\xC3\xA9|\xC3\xBF\xE2\x82\xAC|"},
-      {"caf\xE9\r\n" + std::string(20, 'a') + "\xE9", "8:caf\xC3\xA9|" + std::string(20, 'a') + "\xC3\xA9|"},
+      {"\xEF\xBB\xBF" "caf\xC3\xA9\n\xC3\xBF\xE2\x82\xAC\xC3",
+       "2:caf\xC3\xA9|\xC3\xBF\xE2\x82\xAC|"},
+      {"caf\xE9\r\n" + std::string(20, 'a') + "\xE9",
+       "8:caf\xC3\xA9|" + std::string(20, 'a') + "\xC3\xA9|"},
       {"\xFE\xFF" "ab", "4:ab|"}, {std::string("\0\0\xFE\xFF" "x", 5), "6:x|"},
       {"\xEF\xBB" "x", "8:\xC3\xAF\xC2\xBB" "x|"},
       // FF FE 00 00 is little-endian UTF-16 with two bytes skipped; UTF-16 ends on any byte

@@ -27,7 +27,8 @@ TEST(PathPosix, OtherSpellingsIgnoreLetterCaseBeyondAscii) {
   const std::pair<std::string, std::string> cases[] = {
       {"CAF\xC3\x89\\\xD0\x96\xD0\xA3\xD0\x9A.PBI", "Caf\xC3\xA9/\xD0\xB6\xD1\x83\xD0\xBA.pbi"},
       {"LATIN\xE9.pbi", "latin\xC9.pbi"},
-      {"\xCF\x83\xCE\x9F\xCE\xA6\xCE\x8A\xCE\x91.pbi", "\xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1.pbi"},
+      {"\xCF\x83\xCE\x9F\xCE\xA6\xCE\x8A\xCE\x91.pbi",
+       "\xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1.pbi"},
       {"caf\xC3\xA8/\xD0\xB6\xD1\x83\xD0\xBA.pbi", "-"}};  // è is no other case of é
   for (const auto& [path, found] : cases) {
     const std::vector<std::string> tries = spellings.of(dir.path() + path);

@@ -89,7 +89,7 @@ unicode() {
   (cd "$dir" && wine "$cli_exe" -o cli.pbi main.pb 2>cli.err) || fail "gantrell-cli.exe failed"
   wine "$cli_exe" -o "$(host_path "$dir/whole.pbi")" "$(host_path "$dir/main.pb")" 2>/dev/null
   for out in cli whole; do
-    cmp "$dir/expected.pbi" "$dir/$out.pbi" || fail "gantrell-cli.exe's $out.pbi is not the corpus's"
+    cmp "$dir/expected.pbi" "$dir/$out.pbi" || fail "gantrell-cli.exe's $out.pbi differs"
   done
   # The C runtime writes LF as CR LF to a file in text mode.
   [[ $(tr -d '\r' <"$dir/cli.err") == "$(<"$dir/expected.err")" ]] ||
@@ -104,7 +104,7 @@ unicode() {
   xdotool type --clearmodifiers --delay 80 "блок.pbi"
   press "$dialog" Return
   wait_exit
-  cmp "$dir/expected.pbi" "$dir/блок.pbi" || fail "the saved блок.pbi is not the corpus's block: $(ls "$dir")"
+  cmp "$dir/expected.pbi" "$dir/блок.pbi" || fail "the saved блок.pbi differs: $(ls "$dir")"
 }
 
 if [[ -n ${4:-} ]]; then "$4"; echo "ok: $4"; exit; fi
