@@ -165,12 +165,17 @@ void appendLine(File* file, TextFormat format, std::string* text, bool convert =
   }
 }
 
-// Converts the 8-bit lines of `lines` to UTF-8, line by line.
+// Converts the 8-bit lines of `lines` to UTF-8, line by line; ASCII lines are copied as they are.
 void convertEightBitLines(FileLines* lines) {
   std::string text;
+  text.reserve(lines->text.size() + lines->text.size() / 8);
   size_t start = 0;
   for (size_t& end : lines->ends) {
-    text += eightBitToUtf8(std::string_view(lines->text).substr(start, end - start));
+    const std::string_view line = std::string_view(lines->text).substr(start, end - start);
+    if (holdsNonAscii(line.data(), line.size()))
+      text += eightBitToUtf8(line);
+    else
+      text += line;
     start = end;
     end = text.size();
   }
