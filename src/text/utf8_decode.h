@@ -9,7 +9,7 @@
 #include <vector>
 
 /// Returns the bytes as well-formed UTF-8: what is well-formed stays, malformed bytes become "?"
-/// or nothing, NUL goes (see cleanUtf8InPlace).
+/// or nothing, and an overlong form of an ASCII character becomes that character (NUL: nothing).
 std::string cleanUtf8(const std::string& bytes);
 
 /// Cleans the `length` bytes at `bytes` in place, as cleanUtf8 does; returns the new length.
