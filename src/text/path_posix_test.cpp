@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "scan/source_loader.h"
 #include "test_support.h"
 #include "text/case_fold.h"
 
@@ -37,4 +38,26 @@ TEST(PathPosix, OtherSpellingsIgnoreLetterCaseBeyondAscii) {
   // Latin Extended, Greek and Cyrillic capitals beyond the folder above fold as well.
   EXPECT_EQ("\xC4\x81\xC5\x82\xC7\x86\xE1\xBA\xA1\xCE\xAC\xD1\x90\xD3\x8F",
             foldCase("\xC4\x80\xC5\x81\xC7\x84\xE1\xBA\xA0\xCE\x86\xD0\x80\xD3\x80"));
+}
+
+TEST(PathPosix, ANameOpensByTheBytesItsSourceHolds) {
+  // A name read from an 8-bit source goes back to its Latin-1 bytes; one from a UTF-8 or
+  // UTF-16 source stays UTF-8.
+  EXPECT_EQ("caf\xE9.pbi", pathOfSourceText("caf\xC3\xA9.pbi", true));
+  EXPECT_EQ("caf\xC3\xA9.pbi", pathOfSourceText("caf\xC3\xA9.pbi", false));
+  ScratchDir dir;
+  dir.write("caf\xE9.pbi", "latin1\n");
+  dir.write("caf\xC3\xA9.pbi", "utf8\n");
+  std::string utf16 = "\xFF\xFE";  // the same line in UTF-16, U+00E9 a unit of its own
+  for (const char c : std::string("IncludeFile \"caf\xE9.pbi\"\n")) utf16 += {c, '\0'};
+  const std::pair<std::string, std::string> cases[] = {
+      {"IncludeFile \"caf\xE9.pbi\"\n", "latin1"},
+      {"\xEF\xBB\xBFIncludeFile \"caf\xC3\xA9.pbi\"\n", "utf8"},
+      {utf16, "utf8"}};
+  for (const auto& [source, read] : cases) {
+    dir.write("main.pb", source);
+    const std::string text = loadSource(dir.path(), "main.pb");
+    EXPECT_EQ(read, text.find("\nlatin1\n") != std::string::npos ? "latin1"
+                    : text.find("\nutf8\n") != std::string::npos ? "utf8" : "-") << source;
+  }
 }
