@@ -1,7 +1,7 @@
 // Builds a small source tree from the input and loads it with its includes. The input is split
 // at bytes F5 (a byte that UTF-8 never holds) into up to four files: a.pb (the main file),
-// b.pbi, sub/c.pbi and sub/d.pbi, so the include lines, their names and the files' contents all
-// come from the fuzzer.
+// b.pbi, sub/ж.pbi (a UTF-8 name, found in any letter case) and sub/d.pbi, so the include lines,
+// their names and the files' contents all come from the fuzzer.
 #include <map>
 #include <set>
 #include <string>
@@ -16,7 +16,7 @@
 namespace {
 
 const char kFileSeparator = '\xF5';
-const char* const kFileNames[] = {"a.pb", "b.pbi", "sub/c.pbi", "sub/d.pbi"};
+const char* const kFileNames[] = {"a.pb", "b.pbi", "sub/\xD0\xB6.pbi", "sub/d.pbi"};
 
 std::vector<std::string> splitFiles(const std::string& input) {
   std::vector<std::string> files(1);

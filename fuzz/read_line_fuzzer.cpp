@@ -1,11 +1,13 @@
-// Writes arbitrary bytes to a file and reads it line by line in every text format: each read
-// must consume input, so reading ends; a line never holds a line terminator or a NUL byte.
+// Writes arbitrary bytes to a file with a UTF-8 name and reads it line by line in every text
+// format: each read must consume input, so reading ends; a line is well-formed UTF-8 and never
+// holds a line terminator or a NUL byte.
 #include <string>
 #include <vector>
 
 #include "fuzz_support.h"
 #include "text/file_io.h"
 #include "text/text_ops.h"
+#include "text/utf8_decode.h"
 
 namespace {
 
@@ -31,6 +33,7 @@ std::vector<std::string> readIn(const std::string& path, TextFormat format, size
   for (const std::string& line : lines) {
     FUZZ_CHECK(line.find('\0') == std::string::npos,
                "a NUL byte in a line, format " + formatName(format));
+    FUZZ_CHECK(cleanUtf8(line) == line, "a line that is no UTF-8, format " + formatName(format));
     if (format != TextFormat::Utf8)
       FUZZ_CHECK(line.find_first_of("\r\n") == std::string::npos,
                  "a line terminator in a line, format " + formatName(format));
@@ -43,7 +46,8 @@ std::vector<std::string> readIn(const std::string& path, TextFormat format, size
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const ScratchDir folder;  // one file, rewritten for each input
   const std::string path =
-      folder.write("input.pb", std::string(reinterpret_cast<const char*>(data), size));
+      folder.write("\xC3\xA9ntr\xC3\xA9\xD0\x96.pb",
+                   std::string(reinterpret_cast<const char*>(data), size));
   for (TextFormat format : kFormats) readIn(path, format, size, false);
 
   const std::vector<std::string> detected = readIn(path, TextFormat::PlainBytes, size, true);

@@ -1,19 +1,22 @@
-// Runs the whole command-line path on a source file made of the input: scan, declarations and
-// the written block, which must hold exactly the header's bytes.
+// Runs the whole command-line path on a source file made of the input, under UTF-8 names: scan,
+// declarations and the written block, which must hold exactly the header's bytes: 8-bit text,
+// or well-formed UTF-8 behind a mark where some character has no 8-bit byte.
 #include <string>
 
 #include "driver/headless_ui.h"
 #include "driver/run.h"
 #include "fuzz_support.h"
+#include "text/code_page.h"
 #include "text/text_ops.h"
+#include "text/utf8_decode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const ScratchDir folder;
   const std::string input(reinterpret_cast<const char*>(data), size);
   // An absolute include name would be looked for outside the scratch folder.
   if (input.find("\"/") != std::string::npos) return -1;
-  const std::string source = folder.write("main.pb", input);
-  const std::string output = folder.path() + "out.pbi";
+  const std::string source = folder.write("\xE4\xB8\xBB main.pb", input);
+  const std::string output = folder.path() + "\xD0\xB1\xD0\xBB\xD0\xBE\xD0\xBA.pbi";
   HeadlessUi ui(output);
   const RunResult result = runGantrell(source, &ui);
   switch (result.outcome) {
@@ -21,6 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       FUZZ_CHECK(result.header.declarationCount() >= 1, "saved without a declaration");
       FUZZ_CHECK(readFileBytes(output) == result.header.text,
                  "the written file differs from the header");
+      if (result.header.text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        const std::string text = result.header.text.substr(3);
+        std::string bytes;
+        FUZZ_CHECK(cleanUtf8(text) == text && !utf8ToEightBit(text, &bytes),
+                   "a block with a mark that is no UTF-8 or that 8 bits would have held");
+      }
       break;
     case RunOutcome::NothingToExport:
       FUZZ_CHECK(result.header.declarationCount() == 0, "declarations, yet nothing to export");

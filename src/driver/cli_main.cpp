@@ -14,9 +14,13 @@
 #include "scan/classifier.h"
 #include "scan/source_loader.h"
 #include "text/binary_streams.h"
+#include "text/code_page.h"
+#include "text/console.h"
 #include "text/file_io.h"
 #include "text/pattern.h"
+#include "text/program_args.h"
 #include "text/text_ops.h"
+#include "text/utf8_decode.h"
 
 namespace {
 
@@ -50,8 +54,7 @@ struct Options {
 };
 
 int usageError(const char* problem) {
-  std::fprintf(stderr, "gantrell-cli: %s\nTry 'gantrell-cli --help' for more information.\n",
-               problem);
+  printError("gantrell-cli: %s\nTry 'gantrell-cli --help' for more information.\n", problem);
   return 2;
 }
 
@@ -109,24 +112,43 @@ int parseOptions(int argc, char** argv, Options* options) {
   return -1;
 }
 
-// Writes a token's text with control bytes, backslashes and bytes from 0x7F up escaped.
+// Appends one byte of a token's text: control bytes, backslashes and bytes from 0x7F up escaped.
+void appendEscapedByte(unsigned char c, std::string* out) {
+  if (c == '\n') {
+    *out += "\\n";
+  } else if (c == '\r') {
+    *out += "\\r";
+  } else if (c == '\t') {
+    *out += "\\t";
+  } else if (c == '\\') {
+    *out += "\\\\";
+  } else if (c < 0x20 || c >= 0x7F) {
+    char hex[5];
+    std::snprintf(hex, sizeof hex, "\\x%02x", c);
+    *out += hex;
+  } else {
+    out->push_back(static_cast<char>(c));
+  }
+}
+
+// Writes a token's text one character at a time: a character that the 8-bit text of sources
+// without a mark holds (Latin-1 on Linux, the ANSI code page on Windows) as its bytes there,
+// escaped, so that such sources list as they always did; any other character as UTF-8.
 std::string escapeTokenText(const std::string& text) {
   std::string out;
-  for (unsigned char c : text) {
-    if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\t') {
-      out += "\\t";
-    } else if (c == '\\') {
-      out += "\\\\";
-    } else if (c < 0x20 || c >= 0x7F) {
-      char hex[5];
-      std::snprintf(hex, sizeof hex, "\\x%02x", c);
-      out += hex;
+  std::string bytes;
+  for (size_t at = 0; at < text.size();) {
+    const size_t start = at;
+    if (static_cast<unsigned char>(text[at]) < 0x80) {
+      appendEscapedByte(static_cast<unsigned char>(text[at++]), &out);
+      continue;
+    }
+    nextCodePoint(text, &at);
+    const std::string_view character = std::string_view(text).substr(start, at - start);
+    if (utf8ToEightBit(character, &bytes)) {
+      for (const char c : bytes) appendEscapedByte(static_cast<unsigned char>(c), &out);
     } else {
-      out.push_back(static_cast<char>(c));
+      out += character;
     }
   }
   return out;
@@ -147,9 +169,9 @@ std::string outputName(const Options& options) {
 
 // Reports a failed output: the message, then the file and the system's reason.
 int failOutput(const Options& options, const char* message, const std::string& reason) {
-  std::fprintf(stderr, "gantrell: %s\n", message);
+  printError("gantrell: %s\n", message);
   if (!reason.empty())
-    std::fprintf(stderr, "  %s: %s\n", outputName(options).c_str(), reason.c_str());
+    printError("  %s: %s\n", outputName(options).c_str(), reason.c_str());
   return 1;
 }
 
@@ -158,7 +180,7 @@ int failSource(const std::string& source) {
   std::string reason;
   File* file = openForReading(source, &reason);
   closeFile(file);
-  std::fprintf(stderr, "gantrell: can't open source file \"%s\": %s\n", source.c_str(),
+  printError("gantrell: can't open source file \"%s\": %s\n", source.c_str(),
                reason.empty() ? "it could not be read" : reason.c_str());
   return 1;
 }
@@ -197,7 +219,7 @@ int emit(const Options& options, const std::string& bytes, const SourceMap& map)
 // Prints a warning, with its place, for each include that opened on no path.
 void warnOfMissingIncludes(const SourceMap& map) {
   for (const MissingInclude& missing : map.missingIncludes)
-    std::fprintf(stderr, "gantrell: warning: can't open include file \"%s\"\n  at %s:%d\n",
+    printError("gantrell: warning: can't open include file \"%s\"\n  at %s:%d\n",
                  missing.name.c_str(), missing.file.c_str(), static_cast<int>(missing.line));
 }
 
@@ -209,7 +231,7 @@ int printTokens(const Options& options) {
   warnOfMissingIncludes(map);
   if (options.strict && !map.missingIncludes.empty()) {
     tokens->ops->free(tokens);
-    std::fprintf(stderr, "gantrell: %s\n", kMissingIncludes);
+    printError("gantrell: %s\n", kMissingIncludes);
     return 1;
   }
   std::string out;
@@ -224,7 +246,7 @@ int printTokens(const Options& options) {
   }
   tokens->ops->free(tokens);
   if (map.tooLarge) {
-    std::fprintf(stderr, "gantrell: %s\n", kSourceTooLarge);
+    printError("gantrell: %s\n", kSourceTooLarge);
     return 1;
   }
   if (map.origins.empty()) return failSource(source);
@@ -236,11 +258,11 @@ int failRun(const Options& options, const RunResult& result) {
     return failSource(result.sourcePath);
   if (result.outcome == RunOutcome::CreateFailed || result.outcome == RunOutcome::WriteFailed)
     return failOutput(options, result.message.c_str(), result.saveError);
-  std::fprintf(stderr, "gantrell: %s\n", result.message.c_str());
+  printError("gantrell: %s\n", result.message.c_str());
   std::string path;
   int32_t fileLine = 0;
   if (result.errorLine > 0 && result.sourceMap.locate(result.errorLine, &path, &fileLine))
-    std::fprintf(stderr, "  at %s:%d\n", path.c_str(), static_cast<int>(fileLine));
+    printError("  at %s:%d\n", path.c_str(), static_cast<int>(fileLine));
   return 1;
 }
 
@@ -274,11 +296,16 @@ int main(int argc, char** argv) {
   // Lower-casing of bytes 128-255 follows the user's locale, as in the desktop program.
   std::setlocale(LC_ALL, "");
   useBinaryStandardStreams();
+  // The arguments as UTF-8 on every system, so a path on Windows keeps every character.
+  std::vector<std::string> arguments = runtimeArguments(argc, argv);
+  std::vector<char*> vector;
+  for (std::string& argument : arguments) vector.push_back(&argument[0]);
+  vector.push_back(nullptr);
   int status = 1;
   try {
-    status = runCli(argc, argv);
+    status = runCli(static_cast<int>(arguments.size()), vector.data());
   } catch (const std::bad_alloc&) {
-    std::fprintf(stderr, "gantrell: %s\n", kOutOfMemory);
+    std::fprintf(stderr, "gantrell: %s\n", kOutOfMemory);  // ASCII, and nothing to allocate
   }
   freeAllPatterns();
   return status;

@@ -1,7 +1,9 @@
 #include "header/import_header.h"
 
 #include "scan/classifier.h"
+#include "text/code_page.h"
 #include "text/text_ops.h"
+#include "text/utf8_decode.h"
 #include "ui/ui.h"
 
 const char kProgramBanner[] = "Gantrell - PureBasic DLL import header generator";
@@ -152,4 +154,14 @@ void finishHeader(ImportHeader* header) {
   header->text.clear();
   for (const ImportBlock* block : {&header->dll, &header->cdll})
     if (block->declarationCount > 0) header->text += block->text + closing;
+  header->text = encodeBlock(header->text);
+}
+
+std::string encodeBlock(const std::string& text) {
+  if (!holdsNonAscii(text.data(), text.size())) return text;
+  // The 8-bit form is what every block was before sources could hold more; the compiler reads
+  // a block with a mark as UTF-8.
+  std::string bytes;
+  if (utf8ToEightBit(text, &bytes)) return bytes;
+  return "\xEF\xBB\xBF" + text;
 }

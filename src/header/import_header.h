@@ -32,7 +32,7 @@ struct ImportHeader {
   ImportBlock dll{kHeaderStart, 0, {}};    // ProcedureDLL declarations
   ImportBlock cdll{kCHeaderStart, 0, {}};  // ProcedureCDLL declarations
   bool inMacroBody = false;         // between a Macro word and its EndMacro
-  std::string text;                 // set by finishHeader: each block that holds a line, closed
+  std::string text;                 // set by finishHeader: the bytes to save (encodeBlock)
 
   /// The number of declarations met, of both kinds.
   int32_t declarationCount() const { return dll.declarationCount + cdll.declarationCount; }
@@ -63,7 +63,13 @@ bool startsDeclaration(const TokenList* tokens, int32_t position, ImportHeader* 
 DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header,
                                   Ui* ui);
 
-/// Closes each block that holds a line with the signature and "EndImport", into `text`.
+/// Closes each block that holds a line with the signature and "EndImport", into `text`, and
+/// encodes it with encodeBlock.
 void finishHeader(ImportHeader* header);
+
+/// Returns the bytes of a finished block's UTF-8 text: the platform's 8-bit text (Latin-1 on
+/// Linux, the ANSI code page on Windows) when every character has a byte there, else the UTF-8
+/// itself behind a byte-order mark.
+std::string encodeBlock(const std::string& text);
 
 #endif  // GANTRELL_HEADER_IMPORT_HEADER_H_

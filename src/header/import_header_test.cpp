@@ -61,7 +61,9 @@ TEST(ImportHeader, DeclarationsBecomeImportLinesAndErrorsNameTheLineOfTheFault) 
       // Cut off by the end of the list: the declaration's own line stands in.
       {"\n\nProcedureDLL", "Syntax error in line 3"},
       {"ProcedureCDLL.l Name", "Syntax error in line 1"},
-      {"ProcedureDLL F((a)", "Symbol ')' expected in line 1"}};
+      {"ProcedureDLL F((a)", "Symbol ')' expected in line 1"},
+      // Every character has its 8-bit byte (0xE9 in Latin-1 and in code page 1252): no mark.
+      {"ProcedureDLL F(a.s = \"caf\xC3\xA9\")", "\tF.i (a.s=\"caf\xE9\")\r\n"}};
   for (const auto& [text, lines] : cases) EXPECT_EQ(lines, importLines(text)) << text;
 
   ImportHeader failed;
@@ -85,4 +87,13 @@ TEST(ImportHeader, ALibraryNameOpensBothBlocks) {
     EXPECT_TRUE(isLibraryName(name)) << name;
   for (const char* name : {"", "a\"b", "a\nb", "a\rb", "\tx", "x\x7F", "\x1B"})
     EXPECT_FALSE(isLibraryName(name)) << name;
+}
+
+TEST(ImportHeader, ABlockIsEightBitWhereItCanBeAndElseUtf8WithAMark) {
+  EXPECT_EQ("Import \"\"\r\n", encodeBlock("Import \"\"\r\n"));
+  EXPECT_EQ("\"caf\xE9\"", encodeBlock("\"caf\xC3\xA9\""));
+  // One character beyond the 8-bit set (U+0416) makes all of it UTF-8, U+00E9 included.
+  EXPECT_EQ("\xEF\xBB\xBF\"caf\xC3\xA9 \xD0\x96\"", encodeBlock("\"caf\xC3\xA9 \xD0\x96\""));
+  EXPECT_EQ("<\xEF\xBB\xBF" + kStart + "\tF.i (s.s=\"\xE6\x97\xA5\")\r\n" + kEnd + ">",
+            importLines("ProcedureDLL F(s.s = \"\xE6\x97\xA5\")"));
 }

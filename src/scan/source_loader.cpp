@@ -127,11 +127,11 @@ class Loader {
         mayNameInclude(line) ? readIncludeDirective(std::string(line)) : IncludeDirective();
     if (directive.kind != IncludeDirective::Kind::Include) {
       if (directive.kind == IncludeDirective::Kind::IncludePath)
-        search_.setIncludePath(stack_.back().directory, directive.name);
+        search_.setIncludePath(stack_.back().directory, pathOfDirective(directive));
       appendFileLine(line, fileLine);
       return;
     }
-    const std::string& name = directive.name;
+    const std::string name = pathOfDirective(directive);
     const std::string directory = stack_.back().directory;
     const std::string fileName = stack_.back().fileName;
     const std::string includedDirectory = directory + folderPart(name);
@@ -147,6 +147,11 @@ class Loader {
     }
     if (map_ != nullptr) map_->missingIncludes.push_back({name, directory + fileName, fileLine});
     appendMarker(directory, fileName);
+  }
+
+  // The path a directive's name opens, after the format of the file it stands in.
+  std::string pathOfDirective(const IncludeDirective& directive) const {
+    return pathOfSourceText(directive.name, isEightBitFormat(stack_.back().lines.format));
   }
 
   // Appends a piece and its line feed; returns how many lines of the combined text it takes,

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "test_support.h"
+#include "text/code_page.h"
 #include "text/text_ops.h"
 
 TEST(CodePagePosix, LowerCaseFollowsTheLocalesTableAbove127) {
@@ -21,4 +22,15 @@ TEST(CodePagePosix, LowerCaseFollowsTheLocalesTableAbove127) {
   ASSERT_TRUE(set);
   EXPECT_EQ("\xE0\xE9\xFE\xA8\xBD\xD7\xDF\xFF" "a", lowered);
   EXPECT_EQ("\xC9", lowerCase("\xC9"));  // the C locale lowers nothing above 127
+}
+
+TEST(CodePagePosix, EightBitTextIsLatin1BothWays) {
+  const std::string latin1("caf\xE9 \x80\xFF", 7);
+  const std::string utf8 = "caf\xC3\xA9 \xC2\x80\xC3\xBF";
+  EXPECT_EQ(utf8, eightBitToUtf8(latin1));
+  std::string bytes;
+  EXPECT_TRUE(utf8ToEightBit(utf8, &bytes));
+  EXPECT_EQ(latin1, bytes);
+  EXPECT_FALSE(utf8ToEightBit("a\xD0\x96\xE2\x82\xAC", &bytes));  // U+0416, U+20AC
+  EXPECT_EQ("a??", bytes);
 }

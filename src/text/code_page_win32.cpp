@@ -2,19 +2,36 @@
 
 #include <windows.h>
 
+#include "text/wide_text.h"
+
 unsigned char lowerCaseHighByte(unsigned char byte) {
   char buffer[2] = {static_cast<char>(byte), 0};
   CharLowerA(buffer);
   return static_cast<unsigned char>(buffer[0]);
 }
 
-std::string utf16ToCodePage(const std::vector<uint16_t>& units) {
-  if (units.empty()) return std::string();
-  const wchar_t* wide = reinterpret_cast<const wchar_t*>(units.data());
-  const int count = static_cast<int>(units.size());
-  const int size = WideCharToMultiByte(CP_ACP, 0, wide, count, nullptr, 0, nullptr, nullptr);
+std::string eightBitToUtf8(std::string_view bytes) {
+  if (bytes.empty()) return std::string();
+  const int count = static_cast<int>(bytes.size());
+  const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), count, nullptr, 0);
   if (size <= 0) return std::string();
-  std::string out(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide, count, &out[0], size, nullptr, nullptr);
-  return out;
+  std::wstring wide(static_cast<size_t>(size), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), count, &wide[0], size);
+  return narrow(wide);
+}
+
+bool utf8ToEightBit(std::string_view text, std::string* bytes) {
+  bytes->clear();
+  const std::wstring wide = widen(text);
+  if (wide.empty()) return true;
+  const int count = static_cast<int>(wide.size());
+  // No best fit: a character the code page lacks must not pass as a look-alike ("a" for "ā").
+  BOOL usedDefault = FALSE;
+  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), count, nullptr,
+                                       0, nullptr, &usedDefault);
+  if (size <= 0) return false;
+  bytes->resize(static_cast<size_t>(size));
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), count, &(*bytes)[0], size,
+                      nullptr, &usedDefault);
+  return !usedDefault;
 }

@@ -143,21 +143,43 @@ bool atEndOfFile(File* file) { return ensureAvailable(file, 1) == 0; }
 
 namespace {
 
-// Appends the next line, decoded, to `text`.
-void appendLine(File* file, TextFormat format, std::string* text) {
+// Appends the next line to `text`: as UTF-8, except that an 8-bit line is left as read when
+// `convert` is false.
+void appendLine(File* file, TextFormat format, std::string* text, bool convert = true) {
   const size_t start = text->size();
   switch (format) {
     case TextFormat::Utf8:
       readRawLine(file, text);
-      text->resize(start + decodeUtf8InPlace(text->data() + start, text->size() - start));
+      text->resize(start + cleanUtf8InPlace(text->data() + start, text->size() - start));
       return;
     case TextFormat::Utf16LE:
-      *text += utf16ToCodePage(readUtf16LeLine(file));
+      *text += utf16ToUtf8(readUtf16LeLine(file));
       return;
     default:
       readRawLine(file, text);
+      // Most lines are ASCII, which is the same in either reading.
+      if (convert && holdsNonAscii(text->data() + start, text->size() - start))
+        text->replace(start, std::string::npos,
+                      eightBitToUtf8(std::string_view(*text).substr(start)));
       return;
   }
+}
+
+// Converts the 8-bit lines of `lines` to UTF-8, line by line; ASCII lines are copied as they are.
+void convertEightBitLines(FileLines* lines) {
+  std::string text;
+  text.reserve(lines->text.size() + lines->text.size() / 8);
+  size_t start = 0;
+  for (size_t& end : lines->ends) {
+    const std::string_view line = std::string_view(lines->text).substr(start, end - start);
+    if (holdsNonAscii(line.data(), line.size()))
+      text += eightBitToUtf8(line);
+    else
+      text += line;
+    start = end;
+    end = text.size();
+  }
+  lines->text = std::move(text);
 }
 
 }  // namespace
@@ -201,11 +223,15 @@ bool readAllLines(const std::string& path, FileLines* lines, size_t budget) {
   File* file = openForReading(path);
   if (file == nullptr) return false;
   const TextFormat format = detectTextFormat(file);
+  lines->format = format;
   // Each line's line feed counts against the budget too.
   while (lines->text.size() + lines->ends.size() <= budget && !atEndOfFile(file)) {
-    appendLine(file, format, &lines->text);
+    appendLine(file, format, &lines->text, false);
     lines->ends.push_back(lines->text.size());
   }
   closeFile(file);
+  // One look over the whole file is cheaper than one per line; most files are ASCII.
+  if (isEightBitFormat(format) && holdsNonAscii(lines->text.data(), lines->text.size()))
+    convertEightBitLines(lines);
   return true;
 }

@@ -20,6 +20,12 @@ enum class TextFormat : int32_t {
   Utf16LE = 9,     // FF FE
 };
 
+/// Tells whether a format's lines are 8-bit text (Latin-1 on Linux, the ANSI code page on
+/// Windows); the others are Unicode.
+inline bool isEightBitFormat(TextFormat format) {
+  return format != TextFormat::Utf8 && format != TextFormat::Utf16LE;
+}
+
 /// One open file with its 4096-byte buffer.
 struct File;
 
@@ -38,7 +44,7 @@ TextFormat detectTextFormat(File* file);
 /// Tells whether no byte is left to read.
 bool atEndOfFile(File* file);
 
-/// Reads the next line without its terminator ("" at the end of the file).
+/// Reads the next line without its terminator, as UTF-8 ("" at the end of the file).
 std::string readLine(File* file, TextFormat format);
 
 /// Writes the bytes of the text; false once any write has failed.
@@ -48,8 +54,9 @@ bool writeText(File* file, const std::string& text);
 /// the reason in `err` when a write, flush, sync, close or rename failed.
 bool closeFile(File* file, std::string* err = nullptr);
 
-/// The lines of one file, decoded and kept end to end in one text.
+/// The lines of one file, as UTF-8, kept end to end in one text.
 struct FileLines {
+  TextFormat format = TextFormat::PlainBytes;  // the file's format
   std::string text;
   std::vector<size_t> ends;  // where each line ends in `text`
 

@@ -14,15 +14,23 @@ TEST(FileIo, MarksChooseTheFormatAndEveryLineEndCountsOnce) {
       {longLine + "\ny", "8:" + longLine + "|y|"},
       // CR is the buffer's last byte and its LF the first byte of the next fill.
       {std::string(4095, 'a') + "\r\nb", "8:" + std::string(4095, 'a') + "|b|"},
-      {"\xEF\xBB\xBF" "caf\xC3\xA9\n\xC3\xBF\xE2\x82\xAC", "2:caf\xE9|\xFF?|"},
+      // Lines come as UTF-8: a UTF-8 file's as they are (malformed bytes are utf8_decode's), an
+      // 8-bit file's converted (0xE9 is "\xC3\xA9" in Latin-1 and in code page 1252 alike).
+      {"\xEF\xBB\xBF" "caf\xC3\xA9\n\xC3\xBF\xE2\x82\xAC\xC3",
+       "2:caf\xC3\xA9|\xC3\xBF\xE2\x82\xAC|"},
+      {"caf\xE9\r\n" + std::string(20, 'a') + "\xE9",
+       "8:caf\xC3\xA9|" + std::string(20, 'a') + "\xC3\xA9|"},
       {"\xFE\xFF" "ab", "4:ab|"}, {std::string("\0\0\xFE\xFF" "x", 5), "6:x|"},
-      {"\xEF\xBB" "x", "8:\xEF\xBB" "x|"},
+      {"\xEF\xBB" "x", "8:\xC3\xAF\xC2\xBB" "x|"},
       // FF FE 00 00 is little-endian UTF-16 with two bytes skipped; UTF-16 ends on any byte
       // count, a lone byte after the last unit being dropped.
       {std::string("\xFF\xFE\0\0", 4), "9:|"},
       {std::string("\xFF\xFE" "a\0\r\0\n\0b\0\r\0c\0", 14), "9:a|b|c|"},
       {std::string("\xFF\xFE" "a\0z", 5), "9:a|"}, {std::string("\xFF\xFE" "a\0\n\0z", 7), "9:a|"},
-      {std::string("\xFF\xFE" "z", 3), "9:|"}};
+      {std::string("\xFF\xFE" "z", 3), "9:|"},
+      // UTF-16: U+00E9, U+0416, a surrogate pair (U+1F600), and lone surrogates, which vanish.
+      {std::string("\xFF\xFE\xE9\0\x16\x04\x3D\xD8\x00\xDE\x00\xDC" "a\0\x3D\xD8", 16),
+       "9:\xC3\xA9\xD0\x96\xF0\x9F\x98\x80" "a|"}};
   int n = 0;
   for (const auto& [bytes, lines] : cases)
     EXPECT_EQ(lines, readTextLines(dir.write(std::to_string(n++), bytes))) << bytes;

@@ -1,8 +1,7 @@
 #include <windows.h>
 
-#include <vector>
-
 #include "text/file_io_platform.h"
+#include "text/wide_text.h"
 
 // A replacement also knows its temporary file and the file it is to replace.
 struct PlatformFile {
@@ -17,11 +16,11 @@ namespace {
 bool fail(std::string* err) {
   const DWORD code = GetLastError();
   if (err == nullptr) return false;
-  char* text = nullptr;
-  const DWORD length = FormatMessageA(
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-  std::string reason = length > 0 && text != nullptr ? std::string(text, length)
+      nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::string reason = length > 0 && text != nullptr ? narrow(std::wstring_view(text, length))
                                                       : "Error " + std::to_string(code);
   LocalFree(text);
   while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' ||
@@ -39,14 +38,6 @@ PlatformFile* wrap(HANDLE handle, std::string* err) {
   return new PlatformFile{handle, false, std::string(), std::string()};
 }
 
-std::wstring wide(const std::string& text) {
-  const int size = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  if (size <= 0) return std::wstring();
-  std::vector<wchar_t> buffer(static_cast<size_t>(size));
-  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, buffer.data(), size);
-  return std::wstring(buffer.data());
-}
-
 std::string folderOf(const std::string& path) {
   const size_t slash = path.find_last_of("\\/");
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -55,10 +46,10 @@ std::string folderOf(const std::string& path) {
 // Tells whether the path names something other than a file on a disk: a folder, a device, a
 // pipe. Those are written in place.
 bool namesNoRegularFile(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(widen(path).c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
     return true;
-  HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  HANDLE handle = CreateFileW(widen(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, 0, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
   const bool disk = GetFileType(handle) == FILE_TYPE_DISK;
@@ -69,7 +60,7 @@ bool namesNoRegularFile(const std::string& path) {
 }  // namespace
 
 PlatformFile* platformOpenForReading(const std::string& path, std::string* err) {
-  PlatformFile* file = wrap(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+  PlatformFile* file = wrap(CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
                             err);
   if (file == nullptr) return nullptr;
@@ -85,10 +76,11 @@ PlatformFile* platformOpenForReading(const std::string& path, std::string* err) 
 }
 
 PlatformFile* platformCreate(const std::string& path, std::string* err) {
-  HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+  const std::wstring wide = widen(path);
+  HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE)
-    handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, TRUNCATE_EXISTING,
+    handle = CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, TRUNCATE_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   return wrap(handle, err);
 }
@@ -96,19 +88,19 @@ PlatformFile* platformCreate(const std::string& path, std::string* err) {
 PlatformFile* platformCreateReplacement(const std::string& path, std::string* err) {
   if (namesNoRegularFile(path)) return platformCreate(path, err);
   const std::string folder = folderOf(path);
-  char temporary[MAX_PATH + 1] = {};
-  if (GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "gan", 0, temporary) == 0) {
+  wchar_t temporary[MAX_PATH + 1] = {};
+  if (GetTempFileNameW(widen(folder.empty() ? "." : folder).c_str(), L"gan", 0, temporary) == 0) {
     fail(err);
     return nullptr;
   }
-  PlatformFile* file = wrap(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+  PlatformFile* file = wrap(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
                                         FILE_ATTRIBUTE_NORMAL, nullptr),
                             err);
   if (file == nullptr) {
-    DeleteFileA(temporary);
+    DeleteFileW(temporary);
     return nullptr;
   }
-  file->temporary = temporary;
+  file->temporary = narrow(temporary);
   file->target = path;
   return file;
 }
@@ -147,10 +139,10 @@ bool platformClose(PlatformFile* file, bool keep, std::string* err) {
   if (!CloseHandle(file->handle) && ok) ok = fail(err);
   if (replacing) {
     if (keep && ok &&
-        !MoveFileExW(wide(file->temporary).c_str(), wide(file->target).c_str(),
+        !MoveFileExW(widen(file->temporary).c_str(), widen(file->target).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
       ok = fail(err);
-    if (!(keep && ok)) DeleteFileA(file->temporary.c_str());
+    if (!(keep && ok)) DeleteFileW(widen(file->temporary).c_str());
   }
   delete file;
   return ok;
@@ -158,8 +150,9 @@ bool platformClose(PlatformFile* file, bool keep, std::string* err) {
 
 FileIdentity fileIdentity(const std::string& path) {
   FileIdentity identity;
-  HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE handle =
+      CreateFileW(widen(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return identity;
   BY_HANDLE_FILE_INFORMATION info;
   if (GetFileInformationByHandle(handle, &info)) {

@@ -26,6 +26,11 @@ std::string fileNamePart(const std::string& path);
 /// Tells whether the path starts at a root ("/x" here; "C:\x", "\x" or "\\host\x" on Windows).
 bool isAbsolutePath(const std::string& path);
 
+/// Returns the path that a name read in a source (UTF-8, as every line) opens: on Linux the
+/// name's UTF-8 bytes, or its Latin-1 bytes when the source is 8-bit text, so that such a source
+/// names files by the bytes it holds; on Windows the UTF-8, which opens through the wide API.
+std::string pathOfSourceText(const std::string& text, bool eightBitSource);
+
 /// Finds the other spellings of paths; keeps each folder listing it reads while it lives.
 class PathSpellings {
  public:
@@ -35,7 +40,7 @@ class PathSpellings {
   std::vector<std::string> of(const std::string& path);
 
  private:
-  /// Each folder read so far: its entries by their names in lower case (ASCII letters only).
+  /// Each folder read so far: its entries by their names' foldCase keys.
   std::map<std::string, std::map<std::string, std::string>> listings_;
 };
 

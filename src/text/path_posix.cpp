@@ -7,17 +7,14 @@
 
 #include <algorithm>
 
+#include "text/case_fold.h"
+#include "text/code_page.h"
+
 namespace {
 
 bool exists(const std::string& path) {
   struct stat status;
   return lstat(path.c_str(), &status) == 0;
-}
-
-std::string asciiLower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
 }
 
 // The entries of a folder by their lower-case names; of names that differ only in letter case,
@@ -28,7 +25,7 @@ std::map<std::string, std::string> listFolder(const std::string& folder) {
   if (dir == nullptr) return entries;
   while (const dirent* entry = readdir(dir)) {
     const std::string name = entry->d_name;
-    std::string& kept = entries[asciiLower(name)];
+    std::string& kept = entries[foldCase(name)];
     if (kept.empty() || name < kept) kept = name;
   }
   closedir(dir);
@@ -41,6 +38,13 @@ const char kFolderSeparators[] = "/";
 const bool kFolderPartStopsAtBar = false;
 
 bool isAbsolutePath(const std::string& path) { return !path.empty() && path[0] == '/'; }
+
+std::string pathOfSourceText(const std::string& text, bool eightBitSource) {
+  if (!eightBitSource) return text;
+  std::string bytes;
+  utf8ToEightBit(text, &bytes);  // exact: the text came from Latin-1
+  return bytes;
+}
 
 std::vector<std::string> PathSpellings::of(const std::string& path) {
   std::vector<std::string> spellings;
@@ -61,7 +65,7 @@ std::vector<std::string> PathSpellings::of(const std::string& path) {
     } else {
       auto listing = listings_.find(matched);
       if (listing == listings_.end()) listing = listings_.emplace(matched, listFolder(matched)).first;
-      const auto entry = listing->second.find(asciiLower(part));
+      const auto entry = listing->second.find(foldCase(part));
       if (entry == listing->second.end()) return spellings;
       matched += entry->second;
     }

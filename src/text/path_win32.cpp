@@ -13,4 +13,6 @@ bool isAbsolutePath(const std::string& path) {
   return drive && path[1] == ':' && separator(path[2]);
 }
 
+std::string pathOfSourceText(const std::string& text, bool) { return text; }
+
 std::vector<std::string> PathSpellings::of(const std::string&) { return {}; }

@@ -19,3 +19,7 @@ std::string nextProgramArgument() {
     return std::string();
   return (*storedVector)[counter];
 }
+
+std::vector<std::string> runtimeArguments(int argc, char** argv) {
+  return std::vector<std::string>(argv, argv + argc);
+}

@@ -64,6 +64,11 @@ printf '%s\t%s\t%s\n' 1 StatementEnd '\n' 2 Identifier x 2 StatementEnd '\n' 3 S
 expect "tokens of an include, escaped" 0 want.tokens "" -- "$cli" --tokens dir/a.pb
 expect "tokens into a file" 0 /dev/null "" -- "$cli" --tokens -otokens.txt dir/a.pb
 check "--tokens -o wrote other bytes" cmp -s tokens.txt want.tokens
+# A UTF-8 source: a character that Latin-1 holds is listed as its byte there, others in UTF-8.
+printf '\xEF\xBB\xBFs = "\xC3\xA9 \xD0\x96"\n' > dir/u.pb
+printf '%s\t%s\t%s\n' 1 StatementEnd '\n' 2 Identifier s 2 Operator = 2 String '"\xe9 \xD0\x96"' \
+  2 StatementEnd '\n' | sed 's/\\xD0\\x96/\xD0\x96/' > want.tokens
+expect "tokens of a UTF-8 source" 0 want.tokens "" -- "$cli" --tokens dir/u.pb
 
 # Declaration errors: the box's text on the first line, then where the fault lies.
 mkdir -p err/sub

@@ -2,9 +2,10 @@
 
 #include <windows.h>
 
+#include "text/wide_text.h"
 #include "ui/win32/modal_scope.h"
 
 int32_t showMessageBox(const std::string& title, const std::string& text) {
   ModalScope modal;
-  return MessageBoxA(modal.owner(), text.c_str(), title.c_str(), MB_OK);
+  return MessageBoxW(modal.owner(), widen(text).c_str(), widen(title).c_str(), MB_OK);
 }

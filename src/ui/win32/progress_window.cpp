@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "text/wide_text.h"
+
 const char kProgressWindowClass[] = "GantrellProgressWindow";
 
 namespace {
@@ -125,7 +127,7 @@ void setProgress(ProgressWindow* progress, int32_t position) {
 }
 
 void setStatusText(ProgressWindow* progress, const std::string& text) {
-  if (progress->status != nullptr) SetWindowTextA(progress->status, text.c_str());
+  if (progress->status != nullptr) SetWindowTextW(progress->status, widen(text).c_str());
 }
 
 void closeProgressWindow(ProgressWindow* progress) {

@@ -6,13 +6,14 @@
 #include <cstddef>
 #include <cstring>
 
+#include "text/wide_text.h"
 #include "ui/win32/modal_scope.h"
 
 namespace {
 
-// The record as Windows 2000 defined it (OPENFILENAME_SIZE_VERSION_400A): it ends with
-// lpTemplateName, and the later members stay out of its size.
-constexpr DWORD kRecordSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+// The record as Windows 2000 defined it (OPENFILENAME_SIZE_VERSION_400W, of the same size as the
+// 8-bit one): it ends with lpTemplateName, and the later members stay out of its size.
+constexpr DWORD kRecordSize = offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(LPCWSTR);
 static_assert(kRecordSize == 76, "OPENFILENAME of 76 bytes");
 
 // Replacing an existing file needs a yes in the system's question; a no returns to the dialog.
@@ -53,13 +54,17 @@ std::vector<char> saveFilterBuffer(const std::string& patternList) {
 
 std::string askSaveFileName(const std::string& title, const std::string& defaultPath,
                             const std::string& patternList, int32_t patternIndex) {
-  std::vector<char> path(kSavePathBufferSize, '\0');
-  std::vector<char> filter = saveFilterBuffer(patternList);
+  // Every text in wide characters, so that a name beyond the ANSI code page can be chosen.
+  std::vector<wchar_t> path(kSavePathBufferSize, L'\0');
+  const std::vector<char> filterBytes = saveFilterBuffer(patternList);
+  const std::wstring filter = widen(std::string_view(filterBytes.data(), filterBytes.size()));
   const SaveLocation location = initialSaveLocation(defaultPath);
-  location.fileName.copy(path.data(), path.size() - 1);
+  widen(location.fileName).copy(path.data(), path.size() - 1);
+  const std::wstring folder = widen(location.folder);
+  const std::wstring wideTitle = widen(title);
 
   ModalScope modal;
-  OPENFILENAMEA dialog;
+  OPENFILENAMEW dialog;
   std::memset(&dialog, 0, sizeof dialog);
   dialog.lStructSize = kRecordSize;
   dialog.hwndOwner = modal.owner();
@@ -67,9 +72,9 @@ std::string askSaveFileName(const std::string& title, const std::string& default
   dialog.nFilterIndex = static_cast<DWORD>(patternIndex + 1);
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = static_cast<DWORD>(path.size());
-  dialog.lpstrInitialDir = location.folder.c_str();
-  dialog.lpstrTitle = title.c_str();
+  dialog.lpstrInitialDir = folder.c_str();
+  dialog.lpstrTitle = wideTitle.c_str();
   dialog.Flags = kSaveFlags;
-  if (!GetSaveFileNameA(&dialog)) return std::string();
-  return std::string(path.data());
+  if (!GetSaveFileNameW(&dialog)) return std::string();
+  return narrow(path.data());
 }

@@ -1,4 +1,4 @@
-// The save dialog on Win32: GetSaveFileNameA with the program's title, folder and filters.
+// The save dialog on Win32: GetSaveFileNameW with the program's title, folder and filters.
 #ifndef GANTRELL_UI_WIN32_SAVE_DIALOG_H_
 #define GANTRELL_UI_WIN32_SAVE_DIALOG_H_
 
@@ -12,7 +12,7 @@ struct SaveLocation {
   std::string fileName;
 };
 
-/// The size of the buffer that receives the chosen path, terminating zero included.
+/// The size of the buffer that receives the chosen path, in characters, terminating zero included.
 constexpr size_t kSavePathBufferSize = 260;
 
 /// Splits a default path at its last backslash into the starting folder and file name; a name

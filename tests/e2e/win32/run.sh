@@ -78,15 +78,44 @@ close_request() {
   ! has_window "$save_title" || fail "the save dialog showed"
 }
 
+# The corpus's unicode_names project in a folder whose name lies beyond the code page:
+# gantrell-cli.exe writes the corpus's block and names the missing include in UTF-8 when its
+# output is no console, given the path relative or whole; gantrell-win32.exe, given the whole
+# path, saves the same block under a name beyond the code page, in that folder.
+unicode() {
+  local dir="$work/Жук проект" cli_exe
+  cli_exe=$(realpath "$(dirname "$exe")/gantrell-cli.exe")
+  cp -R "$(dirname "$0")/../../corpus/unicode_names" "$dir"
+  (cd "$dir" && wine "$cli_exe" -o cli.pbi main.pb 2>cli.err) || fail "gantrell-cli.exe failed"
+  wine "$cli_exe" -o "$(host_path "$dir/whole.pbi")" "$(host_path "$dir/main.pb")" 2>/dev/null
+  for out in cli whole; do
+    cmp "$dir/expected.pbi" "$dir/$out.pbi" || fail "gantrell-cli.exe's $out.pbi differs"
+  done
+  # The C runtime writes LF as CR LF to a file in text mode.
+  [[ $(tr -d '\r' <"$dir/cli.err") == "$(<"$dir/expected.err")" ]] ||
+    fail "gantrell-cli.exe said: $(<"$dir/cli.err")"
+  start "$(host_path "$dir/main.pb")"
+  dialog=$(wait_for_window "$save_title")
+  focus "$dialog"
+  # Wine misses the first character that xdotool types through a remapped key: one is spent
+  # (and erased, should it arrive) before the name.
+  xdotool type --clearmodifiers --delay 80 "б"
+  xdotool key --clearmodifiers BackSpace
+  xdotool type --clearmodifiers --delay 80 "блок.pbi"
+  press "$dialog" Return
+  wait_exit
+  cmp "$dir/expected.pbi" "$dir/блок.pbi" || fail "the saved блок.pbi differs: $(ls "$dir")"
+}
+
 if [[ -n ${4:-} ]]; then "$4"; echo "ok: $4"; exit; fi
 # The tests close and focus windows through the window manager: make sure one is there.
 wait_until 30 "no window manager on $DISPLAY" \
   sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
 failed=0
-for test in error_box save close_request; do
+for test in error_box save close_request unicode; do
   timeout 180 bash "$0" "$@" "$test" || { echo "FAILED: $test" >&2; failed=$((failed + 1)); }
 done
 # Wine's own helper processes of this prefix would outlive the display otherwise.
 wineserver -k 2>/dev/null || true
-echo "win32 e2e: $((3 - failed)) passed, $failed failed"
+echo "win32 e2e: $((4 - failed)) passed, $failed failed"
 ((failed == 0))

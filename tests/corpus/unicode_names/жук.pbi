@@ -1,0 +1,2 @@
+﻿ProcedureCDLL.d Beetle(x.d, name.s = "жук")
+EndProcedure

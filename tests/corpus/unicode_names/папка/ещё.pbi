@@ -1,0 +1,2 @@
+﻿ProcedureDLL More()
+EndProcedure
