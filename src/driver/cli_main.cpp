@@ -14,6 +14,7 @@
 #include "scan/source_loader.h"
 #include "text/file_io.h"
 #include "text/pattern.h"
+#include "text/shown_name.h"
 #include "text/text_ops.h"
 
 namespace {
@@ -127,7 +128,7 @@ bool writeStdout(const std::string& bytes, std::string* err) {
 
 // The name a failure message gives the output.
 std::string outputName(const Options& options) {
-  return options.toStdout ? "standard output" : options.output;
+  return options.toStdout ? "standard output" : shownName(options.output);
 }
 
 // Reports a failed output: the message, then the file and the system's reason.
@@ -143,7 +144,8 @@ int failSource(const std::string& source) {
   std::string reason;
   File* file = openForReading(source, &reason);
   closeFile(file);
-  std::fprintf(stderr, "gantrell: can't open source file \"%s\": %s\n", source.c_str(),
+  std::fprintf(stderr, "gantrell: can't open source file \"%s\": %s\n",
+               shownName(source).c_str(),
                reason.empty() ? "it could not be read" : reason.c_str());
   return 1;
 }
@@ -183,7 +185,8 @@ int emit(const Options& options, const std::string& bytes, const SourceMap& map)
 void warnOfMissingIncludes(const SourceMap& map) {
   for (const MissingInclude& missing : map.missingIncludes)
     std::fprintf(stderr, "gantrell: warning: can't open include file \"%s\"\n  at %s:%d\n",
-                 missing.name.c_str(), missing.file.c_str(), static_cast<int>(missing.line));
+                 shownName(missing.name).c_str(), shownName(missing.file).c_str(),
+                 static_cast<int>(missing.line));
 }
 
 // Writes the token dump to the -o file, or to standard output.
@@ -225,7 +228,7 @@ int failRun(const Options& options, const RunResult& result) {
   std::string path;
   int32_t fileLine = 0;
   if (result.errorLine > 0 && result.sourceMap.locate(result.errorLine, &path, &fileLine))
-    std::fprintf(stderr, "  at %s:%d\n", path.c_str(), static_cast<int>(fileLine));
+    std::fprintf(stderr, "  at %s:%d\n", shownName(path).c_str(), static_cast<int>(fileLine));
   return 1;
 }
 

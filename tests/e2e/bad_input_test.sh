@@ -26,8 +26,10 @@ expect "$((50000 / shrink)) kB of NUL bytes" 1 /dev/null "$nothing" -- "$cli" in
 ghost=$'in/x\nProcedureDLL Ghost()'
 mkdir "$ghost"
 printf 'ProcedureDLL Real()\n' > "$ghost/a.pb"
+# Messages show control bytes in names as \xNN escapes.
 expect "a line feed in the source's path" 1 /dev/null \
-  "gantrell: can't open source file \"$ghost/a.pb\": Line break in the file name" -- "$cli" "$ghost/a.pb"
+  "gantrell: can't open source file \"in/x\\x0aProcedureDLL Ghost()/a.pb\": Line break in the file name" \
+  -- "$cli" "$ghost/a.pb"
 rm -r in/zeros.pb "$ghost"
 
 # Huge and broken text. An odd count of quotes leaves the last one open: its literal ends with its
@@ -67,6 +69,12 @@ header 'D.i ()' > want.pbi
 expect "includes naming a directory and a device" 0 want.pbi \
   "gantrell: warning: can't open include file \"/dev/urandom\"
   at in/odd.pb:3" -- "$cli" in/odd.pb
+# A UTF-8 overlong line feed, an escape sequence and DEL in include names.
+printf '\xEF\xBB\xBFIncludeFile "a\xC0\x8Ab.pbi"\nIncludeFile "e\x1b[31m\x7f.pbi"\nProcedureDLL D()\n' > in/ctl.pb
+expect "control bytes in include names" 0 want.pbi "gantrell: warning: can't open include file \"a\\x0ab.pbi\"
+  at in/ctl.pb:1
+gantrell: warning: can't open include file \"e\\x1b[31m\\x7f.pbi\"
+  at in/ctl.pb:2" -- "$cli" in/ctl.pb
 
 # Pipes: nothing waits for a writer that never comes, or for the program's own output.
 mkfifo in/lone.pb out/fifo
