@@ -91,8 +91,16 @@ const int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 // The temporary file the handler removes; set and cleared with the signals blocked.
 const char* volatile pendingTemporary = nullptr;
+// During a rewrite in place a signal is only noted, and raised again once the file is whole:
+// blocking it covers this thread only, and a desktop program has others.
+volatile sig_atomic_t rewriting = 0;
+volatile sig_atomic_t signalDuringRewrite = 0;
 
 extern "C" void removeTemporaryAndDie(int signal) {
+  if (rewriting != 0) {
+    signalDuringRewrite = signal;
+    return;
+  }
   const char* path = pendingTemporary;
   if (path != nullptr) ::unlink(path);
   ::signal(signal, SIG_DFL);
@@ -259,9 +267,16 @@ bool rewriteInPlace(int fd, const std::string& bytes) {
   if (length > 0 && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, length) != 0 &&
       errno != EOPNOTSUPP && errno != ENOSYS)
     return false;
-  StopSignalsBlocked blocked;
-  return writeAllAt(fd, bytes.data(), bytes.size(), 0) && ::ftruncate(fd, length) == 0 &&
-         ::fsync(fd) == 0;
+  bool written;
+  {
+    StopSignalsBlocked blocked;
+    rewriting = 1;
+    written = writeAllAt(fd, bytes.data(), bytes.size(), 0) && ::ftruncate(fd, length) == 0 &&
+              ::fsync(fd) == 0;
+    rewriting = 0;
+  }
+  if (signalDuringRewrite != 0) ::raise(signalDuringRewrite);
+  return written;
 }
 
 PlatformFile* replaceRegularFile(const std::string& path, const struct stat& info,

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <cstring>
+#include <memory>
 #include <vector>
 
 #include "text/file_io_platform.h"
@@ -66,6 +68,21 @@ bool namesNoRegularFile(const std::string& path) {
   return !disk;
 }
 
+// The temporary file that Ctrl+C, Ctrl+Break or closing the console removes before the
+// program ends as it otherwise would.
+const char* volatile pendingTemporary = nullptr;
+
+BOOL WINAPI removeTemporaryOnStop(DWORD) {
+  const char* path = pendingTemporary;
+  if (path != nullptr) DeleteFileA(path);
+  return FALSE;  // the next handler, finally the system's, ends the program
+}
+
+void catchConsoleStops() {
+  static bool caught = false;
+  if (!caught) caught = SetConsoleCtrlHandler(removeTemporaryOnStop, TRUE) != 0;
+}
+
 }  // namespace
 
 PlatformFile* platformOpenForReading(const std::string& path, std::string* err) {
@@ -96,21 +113,27 @@ PlatformFile* platformCreate(const std::string& path, std::string* err) {
 PlatformFile* platformCreateReplacement(const std::string& path, std::string* err) {
   if (namesNoRegularFile(path)) return platformCreate(path, err);
   const std::string folder = folderOf(path);
-  char temporary[MAX_PATH + 1] = {};
+  // Made before the temporary file, so that nothing fails to allocate once it exists.
+  std::unique_ptr<PlatformFile> file(
+      new PlatformFile{INVALID_HANDLE_VALUE, false, std::string(MAX_PATH + 1, '\0'), path});
+  catchConsoleStops();
+  char* temporary = &file->temporary[0];
   if (GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "gan", 0, temporary) == 0) {
     fail(err);
     return nullptr;
   }
-  PlatformFile* file = wrap(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr),
-                            err);
-  if (file == nullptr) {
+  file->temporary.resize(std::strlen(temporary));
+  pendingTemporary = file->temporary.c_str();
+  // Others may delete it meanwhile: the console's stop handler does.
+  file->handle = CreateFileA(temporary, GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
+                             TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file->handle == INVALID_HANDLE_VALUE) {
+    fail(err);
+    pendingTemporary = nullptr;
     DeleteFileA(temporary);
     return nullptr;
   }
-  file->temporary = temporary;
-  file->target = path;
-  return file;
+  return file.release();
 }
 
 size_t platformRead(PlatformFile* file, unsigned char* buffer, size_t size) {
@@ -141,19 +164,39 @@ bool platformWrite(PlatformFile* file, const unsigned char* buffer, size_t size,
 }
 
 bool platformClose(PlatformFile* file, bool keep, std::string* err) {
+  const std::unique_ptr<PlatformFile> owned(file);
   const bool replacing = !file->temporary.empty();
-  bool ok = true;
-  if (replacing && keep && !FlushFileBuffers(file->handle)) ok = fail(err);
-  if (!CloseHandle(file->handle) && ok) ok = fail(err);
-  if (replacing) {
-    if (keep && ok &&
-        !MoveFileExW(wide(file->temporary).c_str(), wide(file->target).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-      ok = fail(err);
-    if (!(keep && ok)) DeleteFileA(file->temporary.c_str());
+  // The names are converted first and the reason is kept as a number until everything is
+  // released: either could fail to allocate, and the temporary file must not stay.
+  std::wstring from;
+  std::wstring to;
+  try {
+    if (replacing && keep) {
+      from = wide(file->temporary);
+      to = wide(file->target);
+    }
+  } catch (...) {
+    CloseHandle(file->handle);
+    DeleteFileA(file->temporary.c_str());
+    pendingTemporary = nullptr;
+    throw;
   }
-  delete file;
-  return ok;
+  DWORD error = 0;
+  const auto failed = [&error] {
+    if (error == 0) error = GetLastError();
+  };
+  if (replacing && keep && !FlushFileBuffers(file->handle)) failed();
+  if (!CloseHandle(file->handle)) failed();
+  if (replacing) {
+    if (keep && error == 0 &&
+        !MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      failed();
+    if (!keep || error != 0) DeleteFileA(file->temporary.c_str());
+    pendingTemporary = nullptr;
+  }
+  if (error == 0) return true;
+  SetLastError(error);
+  return fail(err);
 }
 
 FileIdentity fileIdentity(const std::string& path) {
