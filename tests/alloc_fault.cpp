@@ -38,9 +38,9 @@ bool failsNow() {
 
 // Armed once the libraries have started, before the program's own start-up.
 __attribute__((constructor(101))) void arm() {
-  if (const char* spec = std::getenv("GANTRELL_FAIL_ALLOC")) {
+  if (const char* setting = std::getenv("GANTRELL_FAIL_ALLOC")) {
     char* end = nullptr;
-    failAt = std::strtoul(spec, &end, 10);
+    failAt = std::strtoul(setting, &end, 10);
     failOnward = *end == '+';
   }
   armed = true;

@@ -17,7 +17,7 @@ oom="gantrell: Out of memory."
 # sweep NAME OUTPUT...: runs `gantrell-cli-faults OUTPUT... ARGS main.pb` in the case's copy with
 # each allocation failing in turn; OUTPUT is `-o old.pbi` or nothing (standard output).
 sweep() {
-  local name=$1 dir=$scratch/work/$1 args=() status=0 want=/dev/null wanterr="" points i spec bad=0
+  local name=$1 dir=$scratch/work/$1 args=() status=0 want=/dev/null wanterr="" points i setting bad=0
   shift
   [[ -f $dir/args ]] && read -ra args <"$dir/args"
   [[ -f $dir/expected.status ]] && status=$(<"$dir/expected.status")
@@ -30,8 +30,8 @@ sweep() {
   (cd "$dir" && GANTRELL_ALLOC_COUNT=$scratch/count "${runner[@]}" "$cli" "$@" "${args[@]}" main.pb >/dev/null 2>&1)
   points=$(<"$scratch/count")
   for ((i = 1; i <= points; i++)); do
-    for spec in "$i" "$i+"; do
-      (cd "$dir" && GANTRELL_FAIL_ALLOC=$spec "${runner[@]}" "$cli" "$@" "${args[@]}" main.pb >"$scratch/out" 2>"$scratch/err")
+    for setting in "$i" "$i+"; do
+      (cd "$dir" && GANTRELL_FAIL_ALLOC=$setting "${runner[@]}" "$cli" "$@" "${args[@]}" main.pb >"$scratch/out" 2>"$scratch/err")
       local got=$? out=$scratch/out
       [[ ${1:-} == -o ]] && out=$dir/old.pbi
       if ((got == status)) && cmp -s "$out" "$want" && cmp -s "$scratch/err" "$scratch/wanterr"; then
@@ -40,10 +40,10 @@ sweep() {
         { [[ ${1:-} != -o ]] || [[ $(<"$dir/old.pbi") == old ]]; }; then
         :
       else
-        fail "$name $*: allocation $spec: status $got, $(head -c 300 "$scratch/err")"
+        fail "$name $*: allocation $setting: status $got, $(head -c 300 "$scratch/err")"
         bad=1
       fi
-      [[ -n $(find "$dir" -name '.gantrell-*') ]] && { fail "$name: allocation $spec left a temporary file"; bad=1; }
+      [[ -n $(find "$dir" -name '.gantrell-*') ]] && { fail "$name: allocation $setting left a temporary file"; bad=1; }
       printf 'old\n' >"$dir/old.pbi"
       ((bad)) && return
     done
