@@ -19,6 +19,7 @@
 #include "text/file_io.h"
 #include "text/pattern.h"
 #include "text/program_args.h"
+#include "text/shown_name.h"
 #include "text/text_ops.h"
 #include "text/utf8_decode.h"
 
@@ -164,7 +165,7 @@ bool writeStdout(const std::string& bytes, std::string* err) {
 
 // The name a failure message gives the output.
 std::string outputName(const Options& options) {
-  return options.toStdout ? "standard output" : options.output;
+  return options.toStdout ? "standard output" : shownName(options.output);
 }
 
 // Reports a failed output: the message, then the file and the system's reason.
@@ -180,7 +181,7 @@ int failSource(const std::string& source) {
   std::string reason;
   File* file = openForReading(source, &reason);
   closeFile(file);
-  printError("gantrell: can't open source file \"%s\": %s\n", source.c_str(),
+  printError("gantrell: can't open source file \"%s\": %s\n", shownName(source).c_str(),
                reason.empty() ? "it could not be read" : reason.c_str());
   return 1;
 }
@@ -220,7 +221,8 @@ int emit(const Options& options, const std::string& bytes, const SourceMap& map)
 void warnOfMissingIncludes(const SourceMap& map) {
   for (const MissingInclude& missing : map.missingIncludes)
     printError("gantrell: warning: can't open include file \"%s\"\n  at %s:%d\n",
-                 missing.name.c_str(), missing.file.c_str(), static_cast<int>(missing.line));
+                 shownName(missing.name).c_str(), shownName(missing.file).c_str(),
+               static_cast<int>(missing.line));
 }
 
 // Writes the token dump to the -o file, or to standard output.
@@ -258,11 +260,14 @@ int failRun(const Options& options, const RunResult& result) {
     return failSource(result.sourcePath);
   if (result.outcome == RunOutcome::CreateFailed || result.outcome == RunOutcome::WriteFailed)
     return failOutput(options, result.message.c_str(), result.saveError);
-  printError("gantrell: %s\n", result.message.c_str());
+  // The whole message is made before any of it is written: running out of memory on the way
+  // must leave "Out of memory." alone, not half a message before it.
+  std::string text = "gantrell: " + result.message + "\n";
   std::string path;
   int32_t fileLine = 0;
   if (result.errorLine > 0 && result.sourceMap.locate(result.errorLine, &path, &fileLine))
-    printError("  at %s:%d\n", path.c_str(), static_cast<int>(fileLine));
+    text += "  at " + shownName(path) + ":" + decimalText(fileLine) + "\n";
+  writeError(text);
   return 1;
 }
 
@@ -296,13 +301,13 @@ int main(int argc, char** argv) {
   // Lower-casing of bytes 128-255 follows the user's locale, as in the desktop program.
   std::setlocale(LC_ALL, "");
   useBinaryStandardStreams();
-  // The arguments as UTF-8 on every system, so a path on Windows keeps every character.
-  std::vector<std::string> arguments = runtimeArguments(argc, argv);
-  std::vector<char*> vector;
-  for (std::string& argument : arguments) vector.push_back(&argument[0]);
-  vector.push_back(nullptr);
   int status = 1;
   try {
+    // The arguments as UTF-8 on every system, so a path on Windows keeps every character.
+    std::vector<std::string> arguments = runtimeArguments(argc, argv);
+    std::vector<char*> vector;
+    for (std::string& argument : arguments) vector.push_back(&argument[0]);
+    vector.push_back(nullptr);
     status = runCli(static_cast<int>(arguments.size()), vector.data());
   } catch (const std::bad_alloc&) {
     std::fprintf(stderr, "gantrell: %s\n", kOutOfMemory);  // ASCII, and nothing to allocate

@@ -25,7 +25,12 @@ bool namesSourceFile(const std::string& path, const std::vector<std::string>& so
 SaveOutcome writeHeaderFile(const std::string& path, const std::string& text, std::string* err) {
   File* file = createReplacement(path, err);
   if (file == nullptr) return SaveOutcome::CreateFailed;
-  writeText(file, text);
+  try {
+    writeText(file, text);
+  } catch (...) {
+    abandonFile(file);  // the old file stays, and no temporary file
+    throw;
+  }
   return closeFile(file, err) ? SaveOutcome::Saved : SaveOutcome::WriteFailed;
 }
 

@@ -1,6 +1,7 @@
 #include "text/file_io.h"
 
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "text/code_page.h"
@@ -94,12 +95,14 @@ bool flushBuffer(File* file) {
   return !file->writeFailed;
 }
 
-File* wrap(PlatformFile* os, bool writing) {
-  if (os == nullptr) return nullptr;
-  File* file = new File;
-  file->os = os;
+// The buffer is made before the file is opened: once a replacement's temporary file exists,
+// nothing may fail to allocate before the caller owns it.
+template <typename Open>
+File* openWith(bool writing, Open open) {
+  std::unique_ptr<File> file(new File);
   file->writing = writing;
-  return file;
+  file->os = open();
+  return file->os == nullptr ? nullptr : file.release();
 }
 
 }  // namespace
@@ -110,11 +113,11 @@ File* openForReading(const std::string& path, std::string* err) {
     if (err != nullptr) *err = "Line break in the file name";
     return nullptr;
   }
-  return wrap(platformOpenForReading(path, err), false);
+  return openWith(false, [&] { return platformOpenForReading(path, err); });
 }
 
 File* createReplacement(const std::string& path, std::string* err) {
-  return wrap(platformCreateReplacement(path, err), true);
+  return openWith(true, [&] { return platformCreateReplacement(path, err); });
 }
 
 TextFormat detectTextFormat(File* file) {
@@ -207,11 +210,23 @@ bool writeText(File* file, const std::string& text) {
 
 bool closeFile(File* file, std::string* err) {
   if (file == nullptr) return true;
-  const bool flushed = !file->writing || flushBuffer(file);
-  if (!flushed && err != nullptr) *err = file->writeError;
+  const std::unique_ptr<File> owned(file);
+  bool flushed = false;
+  try {
+    flushed = !file->writing || flushBuffer(file);
+  } catch (...) {
+    platformClose(file->os, false, nullptr);  // out of memory: a replacement's old file stays
+    throw;
+  }
   const bool closed = platformClose(file->os, flushed, flushed ? err : nullptr);
-  delete file;
+  if (!flushed && err != nullptr) *err = std::move(file->writeError);
   return flushed && closed;
+}
+
+void abandonFile(File* file) {
+  if (file == nullptr) return;
+  platformClose(file->os, false, nullptr);
+  delete file;
 }
 
 std::string_view FileLines::line(size_t index) const {

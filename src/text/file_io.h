@@ -34,8 +34,9 @@ struct File;
 File* openForReading(const std::string& path, std::string* err = nullptr);
 
 /// Opens a new file that takes the place of the one at `path` when closeFile succeeds; until
-/// then, and after any failure, the old file stays as it was. A target that is no regular file
-/// (a device, a FIFO) is written directly. Null with the reason in `err`.
+/// then, and after any failure, the old file stays as it was. A stream of this process
+/// (/dev/stdout, /dev/fd/N), a device, a FIFO or a socket is written directly. Null with the
+/// reason in `err`, also for a file the user may not write.
 File* createReplacement(const std::string& path, std::string* err = nullptr);
 
 /// Reads the byte-order mark of a freshly opened file and positions the file behind it.
@@ -53,6 +54,9 @@ bool writeText(File* file, const std::string& text);
 /// Flushes and closes the file (null is ignored) and puts a replacement in place; false with
 /// the reason in `err` when a write, flush, sync, close or rename failed.
 bool closeFile(File* file, std::string* err = nullptr);
+
+/// Closes the file without keeping what was written: a replacement's old file stays.
+void abandonFile(File* file);
 
 /// The lines of one file, as UTF-8, kept end to end in one text.
 struct FileLines {

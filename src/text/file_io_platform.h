@@ -16,8 +16,9 @@ PlatformFile* platformOpenForReading(const std::string& path, std::string* err);
 /// Creates or empties a file for writing only; null with the reason in `err`.
 PlatformFile* platformCreate(const std::string& path, std::string* err);
 
-/// Opens a temporary file beside the file `path` finally names, to be put in its place by
-/// platformClose; a target that is no regular file is opened for writing directly.
+/// Opens the way to replace the file `path` finally names, completed by platformClose: a
+/// temporary file beside it or, where that would change the file's owner or mode, the file
+/// itself; a stream, device, FIFO or socket is opened for writing directly.
 PlatformFile* platformCreateReplacement(const std::string& path, std::string* err);
 
 /// Reads up to `size` bytes; returns the count, 0 at the end, on errors and when a read would
@@ -28,7 +29,7 @@ size_t platformRead(PlatformFile* file, unsigned char* buffer, size_t size);
 bool platformWrite(PlatformFile* file, const unsigned char* buffer, size_t size,
                    std::string* err);
 
-/// Closes the handle. A replacement is synced and put in place when `keep` is true and removed
+/// Closes the handle. A replacement is synced and put in place when `keep` is true and dropped
 /// otherwise. False with the reason in `err` when anything failed.
 bool platformClose(PlatformFile* file, bool keep, std::string* err);
 

@@ -1,14 +1,17 @@
 #include <windows.h>
 
+#include <memory>
+
 #include "text/file_io_platform.h"
 #include "text/wide_text.h"
 
-// A replacement also knows its temporary file and the file it is to replace.
+// A replacement also knows its temporary file and the file it is to replace, in the system's
+// wide form: closing it then needs no conversion that could fail to allocate.
 struct PlatformFile {
   HANDLE handle;
-  bool pipe;              // reads never wait for a pipe's writer
-  std::string temporary;  // empty when the file is written in place
-  std::string target;
+  bool pipe;               // reads never wait for a pipe's writer
+  std::wstring temporary;  // empty when the file is written in place
+  std::wstring target;
 };
 
 namespace {
@@ -35,7 +38,7 @@ PlatformFile* wrap(HANDLE handle, std::string* err) {
     fail(err);
     return nullptr;
   }
-  return new PlatformFile{handle, false, std::string(), std::string()};
+  return new PlatformFile{handle, false, std::wstring(), std::wstring()};
 }
 
 std::string folderOf(const std::string& path) {
@@ -55,6 +58,21 @@ bool namesNoRegularFile(const std::string& path) {
   const bool disk = GetFileType(handle) == FILE_TYPE_DISK;
   CloseHandle(handle);
   return !disk;
+}
+
+// The temporary file that Ctrl+C, Ctrl+Break or closing the console removes before the
+// program ends as it otherwise would.
+const wchar_t* volatile pendingTemporary = nullptr;
+
+BOOL WINAPI removeTemporaryOnStop(DWORD) {
+  const wchar_t* path = pendingTemporary;
+  if (path != nullptr) DeleteFileW(path);
+  return FALSE;  // the next handler, finally the system's, ends the program
+}
+
+void catchConsoleStops() {
+  static bool caught = false;
+  if (!caught) caught = SetConsoleCtrlHandler(removeTemporaryOnStop, TRUE) != 0;
 }
 
 }  // namespace
@@ -88,21 +106,28 @@ PlatformFile* platformCreate(const std::string& path, std::string* err) {
 PlatformFile* platformCreateReplacement(const std::string& path, std::string* err) {
   if (namesNoRegularFile(path)) return platformCreate(path, err);
   const std::string folder = folderOf(path);
-  wchar_t temporary[MAX_PATH + 1] = {};
-  if (GetTempFileNameW(widen(folder.empty() ? "." : folder).c_str(), L"gan", 0, temporary) == 0) {
+  // Made before the temporary file, so that nothing fails to allocate once it exists.
+  std::unique_ptr<PlatformFile> file(new PlatformFile{
+      INVALID_HANDLE_VALUE, false, std::wstring(MAX_PATH + 1, L'\0'), widen(path)});
+  const std::wstring wideFolder = widen(folder.empty() ? "." : folder);
+  catchConsoleStops();
+  wchar_t* temporary = &file->temporary[0];
+  if (GetTempFileNameW(wideFolder.c_str(), L"gan", 0, temporary) == 0) {
     fail(err);
     return nullptr;
   }
-  PlatformFile* file = wrap(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr),
-                            err);
-  if (file == nullptr) {
-    DeleteFileW(temporary);
+  file->temporary.resize(wcslen(temporary));
+  pendingTemporary = file->temporary.c_str();
+  // Others may delete it meanwhile: the console's stop handler does.
+  file->handle = CreateFileW(file->temporary.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
+                             TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file->handle == INVALID_HANDLE_VALUE) {
+    fail(err);
+    pendingTemporary = nullptr;
+    DeleteFileW(file->temporary.c_str());
     return nullptr;
   }
-  file->temporary = narrow(temporary);
-  file->target = path;
-  return file;
+  return file.release();
 }
 
 size_t platformRead(PlatformFile* file, unsigned char* buffer, size_t size) {
@@ -133,19 +158,27 @@ bool platformWrite(PlatformFile* file, const unsigned char* buffer, size_t size,
 }
 
 bool platformClose(PlatformFile* file, bool keep, std::string* err) {
+  const std::unique_ptr<PlatformFile> owned(file);
   const bool replacing = !file->temporary.empty();
-  bool ok = true;
-  if (replacing && keep && !FlushFileBuffers(file->handle)) ok = fail(err);
-  if (!CloseHandle(file->handle) && ok) ok = fail(err);
+  // The reason is kept as a number until everything is released: its text could fail to
+  // allocate, and the temporary file must not stay.
+  DWORD error = 0;
+  const auto failed = [&error] {
+    if (error == 0) error = GetLastError();
+  };
+  if (replacing && keep && !FlushFileBuffers(file->handle)) failed();
+  if (!CloseHandle(file->handle)) failed();
   if (replacing) {
-    if (keep && ok &&
-        !MoveFileExW(widen(file->temporary).c_str(), widen(file->target).c_str(),
+    if (keep && error == 0 &&
+        !MoveFileExW(file->temporary.c_str(), file->target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-      ok = fail(err);
-    if (!(keep && ok)) DeleteFileW(widen(file->temporary).c_str());
+      failed();
+    if (!keep || error != 0) DeleteFileW(file->temporary.c_str());
+    pendingTemporary = nullptr;
   }
-  delete file;
-  return ok;
+  if (error == 0) return true;
+  SetLastError(error);
+  return fail(err);
 }
 
 FileIdentity fileIdentity(const std::string& path) {

@@ -35,6 +35,20 @@ TEST(FileIoWin32, AReplacementTakesThePlaceOfTheOldFileWhenClosed) {
   EXPECT_EQ(1, std::distance(begin(entries), end(entries)));  // no temporary file is left
   File* device = createReplacement("NUL");  // a device is written in place
   EXPECT_TRUE(device != nullptr && writeText(device, "gone") && closeFile(device));
+
+  // Ctrl+C or a closed console deletes the open temporary file, as here: the old file stays.
+  file = createReplacement(path);
+  ASSERT_NE(nullptr, file);
+  writeText(file, "lost");
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    if (entry.path().filename() != "out.pbi") {
+      EXPECT_TRUE(DeleteFileA(entry.path().string().c_str()));
+    }
+  }
+  EXPECT_FALSE(closeFile(file));
+  EXPECT_EQ("new", readFileBytes(path));
+  const auto after = std::filesystem::directory_iterator(dir.path());
+  EXPECT_EQ(1, std::distance(begin(after), end(after)));
 }
 
 TEST(FileIoWin32, APipeEndsWhereAReadWouldWait) {

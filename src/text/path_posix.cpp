@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <new>
 
 #include "text/case_fold.h"
 #include "text/code_page.h"
@@ -22,6 +24,8 @@ bool exists(const std::string& path) {
 std::map<std::string, std::string> listFolder(const std::string& folder) {
   std::map<std::string, std::string> entries;
   DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+  // A listing that can't be made for lack of memory would make the include look missing.
+  if (dir == nullptr && errno == ENOMEM) throw std::bad_alloc();
   if (dir == nullptr) return entries;
   while (const dirent* entry = readdir(dir)) {
     const std::string name = entry->d_name;

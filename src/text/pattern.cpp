@@ -23,7 +23,13 @@ const Pattern* live(const Pattern* pattern) {
 Pattern* compilePattern(const char* patternText) {
   if (patternText == nullptr) return nullptr;
   Pattern* pattern = backendCompile(patternText);
-  if (pattern != nullptr) registry().insert(pattern);
+  if (pattern == nullptr) return nullptr;
+  try {
+    registry().insert(pattern);
+  } catch (...) {
+    backendRelease(pattern);
+    throw;
+  }
   return pattern;
 }
 

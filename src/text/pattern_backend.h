@@ -8,11 +8,12 @@
 #include "text/pattern.h"
 
 /// Compiles with no options and the built-in character tables, plus native code where the
-/// library has a JIT; null when the library rejects the pattern text.
+/// library has a JIT; null when the library rejects the pattern text or memory runs out.
 Pattern* backendCompile(const char* patternText);
 
 /// Searches the first `length` bytes as a whole subject from offset 0; on a match stores the
-/// offsets of its start and end and returns true. Errors count as no match.
+/// offsets of its start and end and returns true. A lack of memory throws std::bad_alloc; other
+/// errors count as no match.
 bool backendSearch(const Pattern* pattern, const char* subject, size_t length, size_t* start,
                    size_t* end);
 

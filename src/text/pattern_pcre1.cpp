@@ -4,6 +4,7 @@
 #include <pcre.h>
 
 #include <cstdlib>
+#include <new>
 
 #include "text/memory_budget.h"
 
@@ -49,6 +50,7 @@ bool backendSearch(const Pattern* pattern, const char* subject, size_t length, s
                                PCRE_NO_UTF8_CHECK, offsets, 3);
   if (result == PCRE_ERROR_JIT_STACKLIMIT)
     result = pcre_exec(pattern->code, nullptr, subject, size, 0, PCRE_NO_UTF8_CHECK, offsets, 3);
+  if (result == PCRE_ERROR_NOMEMORY) throw std::bad_alloc();
   if (result < 0) return false;
   *start = static_cast<size_t>(offsets[0]);
   *end = static_cast<size_t>(offsets[1]);

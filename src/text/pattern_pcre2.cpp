@@ -5,10 +5,13 @@
 #include <pcre2.h>
 
 #include <cstdlib>
+#include <memory>
+#include <new>
 
 #include "text/memory_budget.h"
 
 struct Pattern {
+  pcre2_general_context* memory;  // every allocation of the library for this pattern
   pcre2_code* code;
   pcre2_match_data* match;  // room for the whole match only; a result of 0 still matched
   pcre2_match_context* context;  // hands the native code its stack, or null without native code
@@ -17,7 +20,7 @@ struct Pattern {
 
 namespace {
 
-// PCRE2's allocations for compiled code count against the memory budget.
+// PCRE2's allocations count against the memory budget.
 void* budgetedAllocation(PCRE2_SIZE bytes, void*) {
   return takeFromMemoryBudget(bytes) ? std::malloc(bytes) : nullptr;
 }
@@ -27,32 +30,36 @@ void release(void* block, void*) { std::free(block); }
 }  // namespace
 
 Pattern* backendCompile(const char* patternText) {
-  pcre2_general_context* memory = pcre2_general_context_create(budgetedAllocation, release, nullptr);
-  pcre2_compile_context* settings = pcre2_compile_context_create(memory);
+  std::unique_ptr<Pattern> pattern(new Pattern{nullptr, nullptr, nullptr, nullptr, nullptr});
+  pattern->memory = pcre2_general_context_create(budgetedAllocation, release, nullptr);
+  pcre2_compile_context* settings = pcre2_compile_context_create(pattern->memory);
   int error = 0;
   PCRE2_SIZE errorOffset = 0;
-  pcre2_code* code =
-      settings == nullptr ? nullptr
-                          : pcre2_compile(reinterpret_cast<PCRE2_SPTR>(patternText),
-                                          PCRE2_ZERO_TERMINATED, 0, &error, &errorOffset, settings);
+  if (settings != nullptr)
+    pattern->code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(patternText),
+                                  PCRE2_ZERO_TERMINATED, 0, &error, &errorOffset, settings);
   pcre2_compile_context_free(settings);
-  pcre2_general_context_free(memory);
-  if (code == nullptr) return nullptr;
-  pcre2_match_context* context = nullptr;
-  pcre2_jit_stack* stack = nullptr;
-  if (pcre2_jit_compile(code, PCRE2_JIT_COMPLETE) == 0) {
-    stack = pcre2_jit_stack_create(32 * 1024, 1024 * 1024, nullptr);
-    context = pcre2_match_context_create(nullptr);
-    if (stack != nullptr && context != nullptr) pcre2_jit_stack_assign(context, nullptr, stack);
+  // The match data also holds the interpreter's frames: without it no search can be made.
+  if (pattern->code != nullptr)
+    pattern->match = pcre2_match_data_create(1, pattern->memory);
+  if (pattern->match == nullptr) {
+    backendRelease(pattern.release());
+    return nullptr;
   }
-  return new Pattern{code, pcre2_match_data_create(1, nullptr), context, stack};
+  // Native code only makes the search faster: where it can't be had, the interpreter searches.
+  if (pcre2_jit_compile(pattern->code, PCRE2_JIT_COMPLETE) == 0) {
+    pattern->stack = pcre2_jit_stack_create(32 * 1024, 1024 * 1024, pattern->memory);
+    pattern->context = pcre2_match_context_create(pattern->memory);
+    if (pattern->stack != nullptr && pattern->context != nullptr)
+      pcre2_jit_stack_assign(pattern->context, nullptr, pattern->stack);
+  }
+  return pattern.release();
 }
 
 // Native code only makes the search faster; should the JIT run out of stack, the same search
 // is made again by the interpreter, so the answer never depends on it.
 bool backendSearch(const Pattern* pattern, const char* subject, size_t length, size_t* start,
                    size_t* end) {
-  if (pattern->match == nullptr) return false;
   const PCRE2_SPTR bytes = reinterpret_cast<PCRE2_SPTR>(subject);
   // The native code's own entry skips the checks of the general one.
   int result = pattern->stack != nullptr
@@ -63,6 +70,7 @@ bool backendSearch(const Pattern* pattern, const char* subject, size_t length, s
   if (result == PCRE2_ERROR_JIT_STACKLIMIT)
     result = pcre2_match(pattern->code, bytes, length, 0, PCRE2_NO_UTF_CHECK | PCRE2_NO_JIT,
                          pattern->match, pattern->context);
+  if (result == PCRE2_ERROR_NOMEMORY) throw std::bad_alloc();
   if (result < 0) return false;
   const PCRE2_SIZE* offsets = pcre2_get_ovector_pointer(pattern->match);
   *start = offsets[0];
@@ -75,5 +83,6 @@ void backendRelease(const Pattern* pattern) {
   pcre2_match_context_free(pattern->context);
   pcre2_jit_stack_free(pattern->stack);
   pcre2_code_free(pattern->code);
+  pcre2_general_context_free(pattern->memory);
   delete pattern;
 }

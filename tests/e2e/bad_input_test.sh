@@ -36,8 +36,10 @@ expect "$((50000 / shrink)) kB of NUL bytes" 1 /dev/null "$nothing" -- "$cli" in
 ghost=$'in/x\nProcedureDLL Ghost()'
 mkdir "$ghost"
 printf 'ProcedureDLL Real()\n' > "$ghost/a.pb"
+# Messages show control bytes in names as \xNN escapes.
 expect "a line feed in the source's path" 1 /dev/null \
-  "gantrell: can't open source file \"$ghost/a.pb\": Line break in the file name" -- "$cli" "$ghost/a.pb"
+  "gantrell: can't open source file \"in/x\\x0aProcedureDLL Ghost()/a.pb\": Line break in the file name" \
+  -- "$cli" "$ghost/a.pb"
 rm -r in/zeros.pb "$ghost"
 
 # Huge and broken text. An odd count of quotes leaves the last one open: its literal ends with its
@@ -82,9 +84,15 @@ gantrell: warning: can't open include file \"folder/\"
   at in/odd.pb:2
 $odd"
 expect "includes naming a directory and a device" 0 want.pbi "$odd" -- "$cli" in/odd.pb
+# A UTF-8 overlong line feed, an escape sequence and DEL in include names.
+printf '\xEF\xBB\xBFIncludeFile "a\xC0\x8Ab.pbi"\nIncludeFile "e\x1b[31m\x7f.pbi"\nProcedureDLL D()\n' > in/ctl.pb
+expect "control bytes in include names" 0 want.pbi "gantrell: warning: can't open include file \"a\\x0ab.pbi\"
+  at in/ctl.pb:1
+gantrell: warning: can't open include file \"e\\x1b[31m\\x7f.pbi\"
+  at in/ctl.pb:2" -- "$cli" in/ctl.pb
 
 # Pipes: nothing waits for a writer that never comes, or for the program's own output.
-# FIFOs and /dev/std* are Linux's: skipped under wine.
+# FIFOs, /dev/std*, /proc and sockets are Linux's: skipped under wine.
 if ((!wine)); then
   mkfifo in/lone.pb out/fifo
   expect "a FIFO without a writer as source" 1 /dev/null "$nothing" -- "$cli" in/lone.pb
@@ -99,6 +107,24 @@ if ((!wine)); then
     bash -c 'cat out/fifo & "$0" -o out/fifo "$1" && wait' "$cli" in/fifos.pb
   header 'Self.i ()' > want.pbi
   expect "output to /dev/stdout" 0 want.pbi "" -- "$cli" -o /dev/stdout in/self.pb
+
+  # A stream of the program is written as it is: its offset and append mode stay, and no name
+  # that leads to it is replaced. Another process's descriptor is refused.
+  { printf 'old\n'; cat want.pbi; cat want.pbi; cat want.pbi; } > log.want
+  ln -s /proc/self/fd/1 out/stdout.link
+  expect "output to streams appends to the log" 0 log.want "" -- bash -c \
+    'printf "old\n" > log && for o in /dev/stdout /dev/fd/1 out/stdout.link; do "$0" -o $o "$1" >> log; done; cat log' \
+    "$cli" in/self.pb
+  check "the link to standard output was replaced" test -L out/stdout.link
+  expect "output to another process's descriptor" 1 /dev/null "gantrell: Can't create file.
+  /proc/$$/fd/1: Another process's descriptor" -- "$cli" -o /proc/$$/fd/1 in/self.pb
+  # A socket is connected to and written; the listener gets the block.
+  listen='import socket, subprocess, sys
+s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(1)
+run = subprocess.Popen(sys.argv[2:]); c = s.accept()[0]
+sys.stdout.buffer.write(b"".join(iter(lambda: c.recv(65536), b""))); sys.exit(run.wait())'
+  expect "output onto a socket" 0 want.pbi "" -- python3 -c "$listen" out/sock "$cli" -o out/sock in/self.pb
+  rm -f log log.want out/sock out/stdout.link
 fi
 
 # Outputs that can't be made: the message, then the file (or standard output) and the reason.
@@ -125,6 +151,77 @@ else
   echo "no tmpfs could be mounted: the full file system case is skipped" >&2
 fi
 rmdir small 2>/dev/null
+# Permissions as the shell's `>`: what the user may not write is refused; where a new file would
+# change the owner or the mode, or the folder takes no new file, the file is rewritten in place.
+# Run as an unprivileged user; as root only the cases of one user can be tried.
+header 'Longer.l (a.l, b.l, c.l)' > longer.pbi
+printf 'ProcedureDLL.l Longer(a.l, b.l, c.l)\n' > in/longer.pb
+user=()
+if ((EUID == 0)); then
+  user=(setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups)
+  chmod o+x "$scratch" "$scratch/work"
+  mkdir own && chown nobody own
+else
+  echo "not root: the cases of another user's files are skipped" >&2
+  mkdir own
+fi
+"${user[@]}" sh -c 'printf "old\n" > own/ro.pbi && chmod 444 own/ro.pbi'
+expect "the user's own read-only file" 1 /dev/null "gantrell: Can't create file.
+  own/ro.pbi: Permission denied" -- "${user[@]}" "$cli" -o own/ro.pbi in/longer.pb
+# inode FILE: the file's inode, owner, group and mode.
+inode() { stat -c '%i %u %g %a' "$1"; }
+"${user[@]}" sh -c 'printf "old\n" > own/w.pbi'
+before=$(inode own/w.pbi)
+expect "the user's own file" 0 /dev/null "" -- "${user[@]}" "$cli" -o own/w.pbi in/longer.pb
+check "own/w.pbi: not replaced by a new file" eval '[[ $(inode own/w.pbi) != "$before" ]] && cmp -s own/w.pbi longer.pbi'
+if ((EUID == 0)); then
+  mkdir -m 1777 sticky && mkdir -m 775 group && mkdir readonly && chgrp "$(id -g nobody)" group
+  for f in sticky/f.pbi group/f.pbi readonly/f.pbi; do printf 'old\n' > $f; chmod 666 $f; done
+  chgrp "$(id -g nobody)" group/f.pbi && chmod 664 group/f.pbi && chmod 555 readonly
+  for f in sticky/f.pbi group/f.pbi readonly/f.pbi; do
+    before=$(inode $f)
+    expect "$f rewritten in place" 0 /dev/null "" -- "${user[@]}" "$cli" -o $f in/longer.pb
+    check "$f: not the same file, or not the block" eval '[[ $(inode $f) == "$before" ]] && cmp -s $f longer.pbi'
+  done
+  # Root keeps root's rights: the other user's file is replaced, and stays that user's.
+  chown nobody sticky/f.pbi && before=$(inode sticky/f.pbi)
+  expect "root over another user's file" 0 /dev/null "" -- "$cli" -o sticky/f.pbi in/self.pb
+  check "root's replacement changed the owner" eval '[[ $(inode sticky/f.pbi) != "$before" ]] &&
+    [[ $(inode sticky/f.pbi | cut -d" " -f2-) == "$(cut -d" " -f2- <<<"$before")" ]]'
+  # Rewriting in place reserves the space first: a full disk fails before a byte changes.
+  if mkdir full && mount -t tmpfs -o size=64k,mode=755 tmpfs full 2>/dev/null; then
+    printf 'old\n' > full/h.pbi && chmod 666 full/h.pbi
+    head -c 1M /dev/zero > full/filler 2>/dev/null
+    for i in $(seq 300); do printf 'ProcedureDLL.l Wide%d(a.l)\n' "$i"; done > in/wide.pb
+    expect "in place onto a full file system" 1 /dev/null "gantrell: Can't write file.
+  full/h.pbi: No space left on device" -- "${user[@]}" "$cli" -o full/h.pbi in/wide.pb
+    umount full
+  fi
+  rmdir full 2>/dev/null
+  chmod 755 readonly
+fi
+
+# Interrupted runs: SIGINT, SIGTERM or SIGHUP while the file is written remove the temporary
+# file, keep the old file and end the program by that signal; during an in-place rewrite the
+# signal waits until the file is complete. strace sends the signal at a chosen system call.
+if command -v strace >/dev/null; then
+  printf 'old\n' > own/w.pbi
+  for signal in INT:130 TERM:143 HUP:129; do
+    expect "SIG${signal%:*} while writing" "${signal#*:}" /dev/null - -- strace -o /dev/null -e trace=write \
+      -e inject=write:signal="${signal%:*}" "$cli" -o own/w.pbi in/longer.pb
+  done
+  if ((EUID == 0)); then
+    printf 'old\n' > readonly/f.pbi && chmod 555 readonly
+    "${user[@]}" strace -o /dev/null -e trace=pwrite64 -e inject=pwrite64:signal=INT "$cli" \
+      -o readonly/f.pbi in/self.pb 2>/dev/null
+    status=$?
+    check "SIGINT during a rewrite in place: status $status, or the file not whole" eval \
+      '((status == 130)) && cmp -s readonly/f.pbi want.pbi'
+  fi
+else
+  echo "no strace: the interrupted runs are skipped" >&2
+fi
+
 for i in $(seq 40); do printf 'ProcedureDLL.l Proc%d(a.l)\n' "$i"; done > in/many.pb
 "$cli" in/many.pb > many.pbi
 "$cli" in/self.pb > one.pbi

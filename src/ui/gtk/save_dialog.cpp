@@ -9,8 +9,19 @@ namespace {
 
 // The path is the file system's own bytes, as GLib's file name calls take them; only the name
 // proposed in the name field is shown, so only that one is converted.
-void placeAt(GtkFileChooser* chooser, const std::string& path) {
-  if (path.empty()) return;
+// The chooser takes absolute paths only: a relative one (a source given as `main.pb` or
+// `sub/main.pb`) is taken from the current folder, which is also where no path at all points.
+std::string absolutePath(const std::string& path) {
+  if (g_path_is_absolute(path.c_str())) return path;
+  gchar* current = g_get_current_dir();
+  std::string absolute = current;
+  g_free(current);
+  if (absolute.empty() || absolute.back() != '/') absolute += '/';
+  return absolute + path;
+}
+
+void placeAt(GtkFileChooser* chooser, const std::string& relativeOrAbsolute) {
+  const std::string path = absolutePath(relativeOrAbsolute);
   if (path.back() == '/') {
     gtk_file_chooser_set_current_folder(chooser, path.c_str());
   } else if (!gtk_file_chooser_select_filename(chooser, path.c_str())) {

@@ -67,6 +67,18 @@ part.pbi|Can't overwrite a source file.
 /proc/gantrell-e2e.pb|Can't create file.
 /dev/full|Can't write file.
 END
+# A source named relative to the current folder: the dialog opens in its folder, made absolute,
+# and a name typed there is saved there.
+for place in "$folder:lib.pb" "$work:données/lib.pb"; do
+  cd "${place%%:*}"
+  relative=${place#*:}
+  save_as "$relative" relative.pbi
+  wait_exit
+  cmp "$work/expected.pb" "$folder/relative.pbi" || fail "$relative: the typed name was not saved beside it"
+  expect_probe "^unmap	$save_title	folder=$folder	" "$relative: the dialog opened elsewhere"
+  rm "$folder/relative.pbi"
+done
+cd "$work"
 cat "$folder/lib.pb" "$folder/part.pbi" | cmp -s - "$work/sources" || fail "a source file was changed"
 [[ ! -e /proc/gantrell-e2e.pb ]] || fail "a file appeared in /proc"
 echo "save dialog: ok"
