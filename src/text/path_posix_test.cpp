@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_support.h"
+
 // Backslashes and letter case of sources written on Windows are the corpus's windows_project.
 TEST(PathPosix, SplitsAtTheLastSlashOnlyOutsideQuotes) {
   // A path, its folder part and its file name part; a backslash is an ordinary character here.
@@ -13,4 +15,13 @@ TEST(PathPosix, SplitsAtTheLastSlashOnlyOutsideQuotes) {
     EXPECT_EQ(std::string(folder) + "|" + name, folderPart(path) + "|" + fileNamePart(path))
         << path;
   EXPECT_TRUE(isAbsolutePath("/a") && !isAbsolutePath("a/b") && !isAbsolutePath("C:\\a"));
+}
+
+TEST(PathPosix, OfNamesThatDifferOnlyInLetterCaseTheFirstInByteOrderIsTaken) {
+  ScratchDir scratch;
+  scratch.write("Lib.pbi", "upper\n");
+  scratch.write("lib.pbi", "lower\n");
+  PathSpellings spellings;
+  EXPECT_EQ(std::vector<std::string>{scratch.path() + "Lib.pbi"},
+            spellings.of(scratch.path() + "LIB.PBI"));
 }
