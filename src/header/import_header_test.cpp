@@ -61,6 +61,12 @@ TEST(ImportHeader, DeclarationsBecomeImportLinesAndErrorsNameTheLineOfTheFault) 
       // Cut off by the end of the list: the declaration's own line stands in.
       {"\n\nProcedureDLL", "Syntax error in line 3"},
       {"ProcedureCDLL.l Name", "Syntax error in line 1"},
+      // What follows the keyword (and its suffix) must be a name: a word or a keyword.
+      {"ProcedureDLL\nF()", "Syntax error in line 1"},
+      {"\nProcedureDLL \"evil\"()", "Syntax error in line 2"},
+      {"ProcedureCDLL.l 'x'()", "Syntax error in line 1"}, {"ProcedureDLL ()", "Syntax error in line 1"},
+      {"ProcedureDLL.l + F()", "Syntax error in line 1"}, {"ProcedureDLL 12()", "Syntax error in line 1"},
+      {"ProcedureDLL If()", "\tif.i ()\r\n"},
       {"ProcedureDLL F((a)", "Symbol ')' expected in line 1"}};
   for (const auto& [text, lines] : cases) EXPECT_EQ(lines, importLines(text)) << text;
 
