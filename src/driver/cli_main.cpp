@@ -182,8 +182,9 @@ int emit(const Options& options, const std::string& bytes, const SourceMap& map)
 // Prints a warning, with its place, for each include that opened on no path.
 void warnOfMissingIncludes(const SourceMap& map) {
   for (const MissingInclude& missing : map.missingIncludes)
-    std::fprintf(stderr, "gantrell: warning: can't open include file \"%s\"\n  at %s:%d\n",
-                 missing.name.c_str(), missing.file.c_str(), static_cast<int>(missing.line));
+    std::fprintf(stderr, "gantrell: warning: can't open include file \"%s\"%s%s\n  at %s:%d\n",
+                 missing.name.c_str(), missing.reason.empty() ? "" : ": ",
+                 missing.reason.c_str(), missing.file.c_str(), static_cast<int>(missing.line));
 }
 
 // Writes the token dump to the -o file, or to standard output.

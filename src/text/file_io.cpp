@@ -1,6 +1,7 @@
 #include "text/file_io.h"
 
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "text/code_page.h"
@@ -18,6 +19,7 @@ struct File {
   unsigned char buffer[kBufferSize];
   size_t pos = 0;  // next byte to read, or first byte not yet written
   size_t len = 0;  // bytes held in the buffer when reading
+  uint64_t fetched = 0;  // bytes read from the system so far
   bool writing = false;
   bool writeFailed = false;
   std::string writeError;  // the reason of the first failed write
@@ -37,23 +39,36 @@ size_t ensureAvailable(File* file, size_t wanted) {
     const size_t got = platformRead(file->os, file->buffer + file->len, kBufferSize - file->len);
     if (got == 0) break;
     file->len += got;
+    file->fetched += got;
   }
   return file->len;
 }
 
+// The bytes of the file read so far, whether they went into a line or not.
+uint64_t consumed(const File* file) { return file->fetched - (file->len - file->pos); }
+
 // Appends the bytes of one line up to LF, CR, CR LF or the end to `line`; NUL bytes are dropped.
-void readRawLine(File* file, std::string* line) {
-  while (ensureAvailable(file, 1) > 0) {
-    // Take the run of ordinary bytes at once, up to the next LF, CR or NUL.
+// Stops early once more than `limit` bytes of the file have been read.
+template <class Text>
+void readRawLine(File* file, Text* line, uint64_t limit) {
+  while (consumed(file) <= limit && ensureAvailable(file, 1) > 0) {
+    // Take the buffer's bytes up to the next LF or CR at once, then drop its NUL bytes: each
+    // byte is looked at a fixed number of times, however the NUL bytes lie.
     const unsigned char* start = file->buffer + file->pos;
     const unsigned char* end = file->buffer + file->len;
     const unsigned char* stop = end;
-    for (const int wanted : {int{'\n'}, int{'\r'}, 0}) {
+    for (const int wanted : {int{'\n'}, int{'\r'}}) {
       const void* found = std::memchr(start, wanted, static_cast<size_t>(stop - start));
       if (found != nullptr) stop = static_cast<const unsigned char*>(found);
     }
-    line->append(reinterpret_cast<const char*>(start), static_cast<size_t>(stop - start));
-    file->pos += static_cast<size_t>(stop - start);
+    const size_t taken = static_cast<size_t>(stop - start);
+    if (std::memchr(start, 0, taken) == nullptr) {
+      line->append(reinterpret_cast<const char*>(start), taken);
+    } else {
+      for (const unsigned char* at = start; at < stop; ++at)
+        if (*at != 0) line->push_back(static_cast<char>(*at));
+    }
+    file->pos += taken;
     if (stop == end) continue;
     const unsigned char byte = file->buffer[file->pos++];
     if (byte == '\n') break;
@@ -69,10 +84,11 @@ uint16_t unitAt(const File* file) {
 }
 
 // Collects the 16-bit little-endian units of one line; zero units are dropped. A lone byte left
-// at the end of the file can't form a unit and is consumed, so reading always ends.
-std::vector<uint16_t> readUtf16LeLine(File* file) {
+// at the end of the file can't form a unit and is consumed, so reading always ends. Stops early
+// once more than `limit` bytes of the file have been read.
+std::vector<uint16_t> readUtf16LeLine(File* file, uint64_t limit) {
   std::vector<uint16_t> units;
-  while (ensureAvailable(file, 2) >= 2) {
+  while (consumed(file) <= limit && ensureAvailable(file, 2) >= 2) {
     const uint16_t unit = unitAt(file);
     file->pos += 2;
     if (unit == '\n') break;
@@ -143,19 +159,20 @@ bool atEndOfFile(File* file) { return ensureAvailable(file, 1) == 0; }
 
 namespace {
 
-// Appends the next line, decoded, to `text`.
-void appendLine(File* file, TextFormat format, std::string* text) {
+// Appends the next line, decoded, to `text`, reading no further than `limit` bytes of the file.
+template <class Text>
+void appendLine(File* file, TextFormat format, Text* text, uint64_t limit) {
   const size_t start = text->size();
   switch (format) {
     case TextFormat::Utf8:
-      readRawLine(file, text);
-      text->resize(start + decodeUtf8InPlace(text->data() + start, text->size() - start));
+      readRawLine(file, text, limit);
+      text->resize(start + decodeUtf8InPlace(&(*text)[0] + start, text->size() - start));
       return;
     case TextFormat::Utf16LE:
-      *text += utf16ToCodePage(readUtf16LeLine(file));
+      text->append(utf16ToCodePage(readUtf16LeLine(file, limit)));
       return;
     default:
-      readRawLine(file, text);
+      readRawLine(file, text, limit);
       return;
   }
 }
@@ -164,7 +181,7 @@ void appendLine(File* file, TextFormat format, std::string* text) {
 
 std::string readLine(File* file, TextFormat format) {
   std::string line;
-  appendLine(file, format, &line);
+  appendLine(file, format, &line, UINT64_MAX);
   return line;
 }
 
@@ -197,15 +214,21 @@ std::string_view FileLines::line(size_t index) const {
   return std::string_view(text).substr(start, ends[index] - start);
 }
 
-bool readAllLines(const std::string& path, FileLines* lines, size_t budget) {
-  File* file = openForReading(path);
+bool readAllLines(const std::string& path, FileLines* lines, uint64_t limit, std::string* err) {
+  File* file = openForReading(path, err);
   if (file == nullptr) return false;
+  // Line ends are kept in 32 bits.
+  if (limit > UINT32_MAX) limit = UINT32_MAX;
+  // A failed allocation leaves the file to be closed all the same.
+  const std::unique_ptr<File, void (*)(File*)> closer(file, [](File* f) { closeFile(f); });
   const TextFormat format = detectTextFormat(file);
-  // Each line's line feed counts against the budget too.
-  while (lines->text.size() + lines->ends.size() <= budget && !atEndOfFile(file)) {
-    appendLine(file, format, &lines->text);
-    lines->ends.push_back(lines->text.size());
+  while (!atEndOfFile(file)) {
+    appendLine(file, format, &lines->text, limit);
+    if (consumed(file) > limit) {
+      lines->tooLarge = true;
+      break;
+    }
+    lines->ends.push_back(static_cast<uint32_t>(lines->text.size()));
   }
-  closeFile(file);
   return true;
 }

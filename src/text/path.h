@@ -3,6 +3,8 @@
 #ifndef GANTRELL_TEXT_PATH_H_
 #define GANTRELL_TEXT_PATH_H_
 
+#include <cstddef>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -26,7 +28,11 @@ std::string fileNamePart(const std::string& path);
 /// Tells whether the path starts at a root ("/x" here; "C:\x", "\x" or "\\host\x" on Windows).
 bool isAbsolutePath(const std::string& path);
 
-/// Finds the other spellings of paths; keeps each folder listing it reads while it lives.
+/// Tells whether the path names a folder.
+bool namesFolder(const std::string& path);
+
+/// Finds the other spellings of paths; keeps the folder listings it reads, each folder once
+/// however it was spelled, and no more than a few megabytes of them.
 class PathSpellings {
  public:
   /// Returns the spellings to try when `path` does not open: on Linux the path with "\" read as
@@ -35,8 +41,10 @@ class PathSpellings {
   std::vector<std::string> of(const std::string& path);
 
  private:
-  /// Each folder read so far: its entries by their names in lower case (ASCII letters only).
-  std::map<std::string, std::map<std::string, std::string>> listings_;
+  /// Each folder read so far, by its device and file number: its entries by their names in
+  /// lower case (ASCII letters only).
+  std::map<std::pair<uint64_t, uint64_t>, std::map<std::string, std::string>> listings_;
+  size_t listedBytes_ = 0;  // what the names in listings_ take, roughly
 };
 
 #endif  // GANTRELL_TEXT_PATH_H_

@@ -2,6 +2,8 @@
 // letter case, so a path has no other spellings.
 #include "text/path.h"
 
+#include <windows.h>
+
 const char kFolderSeparators[] = "\\/";
 const bool kFolderPartStopsAtBar = true;
 
@@ -11,6 +13,11 @@ bool isAbsolutePath(const std::string& path) {
   const bool drive = path.size() >= 3 && ((path[0] >= 'A' && path[0] <= 'Z') ||
                                           (path[0] >= 'a' && path[0] <= 'z'));
   return drive && path[1] == ':' && separator(path[2]);
+}
+
+bool namesFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 std::vector<std::string> PathSpellings::of(const std::string&) { return {}; }
