@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <set>
 
@@ -289,19 +290,16 @@ std::string loadSource(const std::string& directory, const std::string& fileName
 }
 
 TokenList* tokenizeFile(const std::string& path, SourceMap* map, bool exact) {
-  TokenList* list = newTokenList();
+  // Loading and cutting may both run out of memory: the list goes with the exception.
+  const auto freeList = [](TokenList* list) { list->ops->free(list); };
+  std::unique_ptr<TokenList, decltype(freeList)> list(newTokenList(), freeList);
   if (list == nullptr) throw std::bad_alloc();
   const std::string folder = exact ? exactFolderPart(path) : folderPart(path);
   MemoryClaim claim;  // the text's memory, held while it is cut into tokens
   const std::string text =
       loadSource(folder, exact ? path.substr(folder.size()) : fileNamePart(path), map, &claim);
-  if (map != nullptr && map->tooLarge) return list;
-  try {
-    // The token pattern is a constant: only a lack of memory keeps it from compiling.
-    if (lexText(text, collectToken, list) < 0) throw std::bad_alloc();
-  } catch (...) {
-    list->ops->free(list);
-    throw;
-  }
-  return list;
+  if (map != nullptr && map->tooLarge) return list.release();
+  // The token pattern is a constant: only a lack of memory keeps it from compiling.
+  if (lexText(text, collectToken, list.get()) < 0) throw std::bad_alloc();
+  return list.release();
 }
