@@ -45,7 +45,7 @@ TEST(FileIo, EveryByteOfAFileCountsTowardItsLimit) {
   std::string err;
   FileLines none;
   EXPECT_FALSE(readAllLines(dir.path() + "none", &none, UINT64_MAX, &err));
-  EXPECT_EQ("No such file or directory", err);
+  EXPECT_FALSE(err.empty());  // the system's reason, in its words
 }
 
 TEST(FileIo, IdentityTellsTwoSpellingsOfOneFileApart) {
