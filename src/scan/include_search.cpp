@@ -8,19 +8,19 @@
 
 namespace {
 
-// The keyword that starts at `at` in the lowered line as a whole word (not part of a longer name,
-// a constant, a pointer or a string variable), or none.
-IncludeDirective::Kind keywordAt(const std::string& lowered, size_t at, size_t* end) {
+// The keyword that starts at `at` in the line as a whole word (not part of a longer name, a
+// constant, a pointer or a string variable), in any letter case, or none.
+IncludeDirective::Kind keywordAt(std::string_view line, size_t at, size_t* end) {
   static const std::pair<std::string_view, IncludeDirective::Kind> kKeywords[] = {
       {"xincludefile", IncludeDirective::Kind::Include},
       {"includefile", IncludeDirective::Kind::Include},
       {"includepath", IncludeDirective::Kind::IncludePath}};
-  const char before = at == 0 ? ' ' : lowered[at - 1];
+  const char before = at == 0 ? ' ' : line[at - 1];
   if (isNameByte(before) || before == '#' || before == '*') return IncludeDirective::Kind::None;
   for (const auto& [word, kind] : kKeywords) {
-    if (lowered.compare(at, word.size(), word) != 0) continue;
     const size_t after = at + word.size();
-    const char next = after < lowered.size() ? lowered[after] : ' ';
+    if (after > line.size() || !lowersTo(line.data() + at, word.data(), word.size())) continue;
+    const char next = after < line.size() ? line[after] : ' ';
     if (isNameByte(next) || next == '$') continue;
     *end = after;
     return kind;
@@ -30,21 +30,20 @@ IncludeDirective::Kind keywordAt(const std::string& lowered, size_t at, size_t* 
 
 // Reads the statement between `begin` and `end` of the line: the first keyword in its code, and
 // the first string literal after it as the name.
-IncludeDirective readStatement(std::string_view line, const std::string& lowered, size_t begin,
-                               size_t end) {
+IncludeDirective readStatement(std::string_view line, size_t begin, size_t end) {
   IncludeDirective statement;
-  statement.text = std::string(line.substr(begin, end - begin));
+  statement.text = line.substr(begin, end - begin);
   size_t keywordEnd = 0;
   for (size_t at = begin; at < end;) {
     const Span span = spanAt(line, at);
     if (statement.kind == IncludeDirective::Kind::None && span.kind == SpanKind::Code) {
-      statement.kind = keywordAt(lowered, at, &keywordEnd);
+      statement.kind = keywordAt(line, at, &keywordEnd);
       if (statement.kind != IncludeDirective::Kind::None) {
         at = keywordEnd;
         continue;
       }
     } else if (statement.kind != IncludeDirective::Kind::None && span.kind == SpanKind::String) {
-      statement.name = std::string(line.substr(at + 1, span.end - at - 2));
+      statement.name = line.substr(at + 1, span.end - at - 2);
       break;
     }
     at = span.end;
@@ -52,34 +51,33 @@ IncludeDirective readStatement(std::string_view line, const std::string& lowered
   return statement;
 }
 
-bool isBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
-
 }  // namespace
 
-std::vector<IncludeDirective> readIncludeDirectives(std::string_view line) {
-  const std::string lowered = lowerCase(std::string(line));
-  std::vector<IncludeDirective> statements;
-  bool any = false;
-  for (size_t begin = 0, at = 0;;) {
-    const Span span = at < line.size() ? spanAt(line, at) : Span{SpanKind::Comment, at};
-    // "::" is module access, not the end of a statement.
-    if (span.kind == SpanKind::Code && line[at] == ':' && at + 1 < line.size() &&
-        line[at + 1] == ':') {
-      at += 2;
-      continue;
+IncludeDirective nextStatement(std::string_view line, size_t* at) {
+  const size_t begin = *at;
+  size_t end = begin;
+  bool lineDone = true;
+  while (end < line.size()) {
+    const Span span = spanAt(line, end);
+    if (span.kind == SpanKind::Comment) break;
+    if (span.kind == SpanKind::Code && line[end] == ':') {
+      if (end + 1 < line.size() && line[end + 1] == ':') {
+        end += 2;
+        continue;
+      }
+      lineDone = false;
+      break;
     }
-    if (span.kind == SpanKind::Comment || (span.kind == SpanKind::Code && line[at] == ':')) {
-      IncludeDirective statement = readStatement(line, lowered, begin, at);
-      any = any || statement.kind != IncludeDirective::Kind::None;
-      if (statement.kind != IncludeDirective::Kind::None || !isBlank(statement.text))
-        statements.push_back(std::move(statement));
-      if (span.kind == SpanKind::Comment) break;
-      begin = at + 1;
-    }
-    at = span.end;
+    end = span.end;
   }
-  if (!any) statements.clear();
-  return statements;
+  *at = lineDone ? line.size() + 1 : end + 1;
+  return readStatement(line, begin, end);
+}
+
+bool holdsInclude(std::string_view line) {
+  for (size_t at = 0; at <= line.size();)
+    if (nextStatement(line, &at).kind == IncludeDirective::Kind::Include) return true;
+  return false;
 }
 
 void IncludeSearch::setIncludePath(const std::string& holderFolder, const std::string& folder) {

@@ -9,19 +9,24 @@
 
 #include "text/path.h"
 
-/// One statement of a source line that names an include: what it asks of the loader.
+/// One statement of a source line: what it asks of the loader. Both texts are views into the
+/// line read.
 struct IncludeDirective {
   enum class Kind { None, Include, IncludePath };
   Kind kind = Kind::None;
-  std::string name;  // the quoted name after the keyword, as written ("" when there is none)
-  std::string text;  // the statement as written, kept in the text where it is no include
+  std::string_view name;  // the quoted name after the keyword, as written ("" when there is none)
+  std::string_view text;  // the statement as written, kept in the text where it is no include
 };
 
-/// Reads the statements of a line, split at the ":" that stand between them in code, when one of
-/// them is an IncludeFile/XIncludeFile or IncludePath statement: its keyword stands in code (as
-/// the lexer reads literals and comments: code_spans.h), as a whole word, in any letter case.
-/// Blank statements and the comment are left out; none at all when no statement is either.
-std::vector<IncludeDirective> readIncludeDirectives(std::string_view line);
+/// Reads the statement that starts at `*at` in the line and moves `*at` behind the ":" that ends
+/// it, or past the line's end once the line is done (a comment ends it too); "::" is module
+/// access, not a separator. A statement is an IncludeFile/XIncludeFile or IncludePath one where
+/// its keyword stands in code (as the lexer reads literals and comments: code_spans.h), as a
+/// whole word, in any letter case; its name is the first string literal after the keyword.
+IncludeDirective nextStatement(std::string_view line, size_t* at);
+
+/// Tells whether any statement of the line is an IncludeFile/XIncludeFile one.
+bool holdsInclude(std::string_view line);
 
 /// An included file that opened on no path, and the line that named it.
 struct MissingInclude {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <memory>
 #include <new>
 #include <set>
@@ -53,8 +54,8 @@ struct OpenSource {
   int32_t lastFileLine = -1;  // the file line of the combined text's line lastCombinedLine
   // The statements of a line that holds includes, taken one at a time: an include opens its
   // file, and the statements after it follow when that file is done.
-  std::vector<IncludeDirective> pending;
-  size_t nextPending = 0;
+  std::string_view pending;  // a view into `lines`, which stays where it is (stack_ is a deque)
+  size_t pendingAt = 1;      // where its next statement starts; past its end when there is none
   int32_t pendingLine = 0;
 };
 
@@ -99,10 +100,8 @@ class Loader {
     open(directory, fileName, false, nullptr);
     while (!stack_.empty() && !tooLarge_) {
       OpenSource& source = stack_.back();
-      if (source.nextPending < source.pending.size()) {
-        // Moved out first: an include pushes a file, and `source` moves with the stack.
-        const IncludeDirective statement = std::move(source.pending[source.nextPending++]);
-        processStatement(statement, source.pendingLine);
+      if (source.pendingAt <= source.pending.size()) {
+        processPending();
         continue;
       }
       if (source.next == source.lines.count()) {
@@ -153,33 +152,54 @@ class Loader {
       appendFileLine(line, fileLine);
       return;
     }
-    std::vector<IncludeDirective> statements = readIncludeDirectives(line);
-    const auto isInclude = [](const IncludeDirective& statement) {
-      return statement.kind == IncludeDirective::Kind::Include;
-    };
-    if (std::none_of(statements.begin(), statements.end(), isInclude)) {
-      for (const IncludeDirective& statement : statements)
+    if (!holdsInclude(line)) {
+      for (size_t at = 0; at <= line.size();) {
+        const IncludeDirective statement = nextStatement(line, &at);
         if (statement.kind == IncludeDirective::Kind::IncludePath)
-          search_.setIncludePath(stack_.back().directory, statement.name);
+          search_.setIncludePath(stack_.back().directory, std::string(statement.name));
+      }
       appendFileLine(line, fileLine);
       return;
     }
     OpenSource& source = stack_.back();
-    source.pending = std::move(statements);
-    source.nextPending = 0;
+    source.pending = line;
+    source.pendingAt = 0;
     source.pendingLine = fileLine;
   }
 
-  // One statement of a line that holds includes: the include is followed, the rest stays in the
-  // text on the line's own line.
-  void processStatement(const IncludeDirective& statement, int32_t fileLine) {
-    if (statement.kind != IncludeDirective::Kind::Include) {
+  // Goes on with the line that holds includes: the statements up to its next include stay in
+  // the text as they are written, on the line's own line, and that include is followed.
+  void processPending() {
+    OpenSource& source = stack_.back();
+    const std::string_view line = source.pending;
+    const int32_t fileLine = source.pendingLine;
+    size_t runBegin = std::string_view::npos;
+    size_t runEnd = 0;
+    while (source.pendingAt <= line.size()) {
+      const IncludeDirective statement = nextStatement(line, &source.pendingAt);
+      if (statement.kind == IncludeDirective::Kind::Include) {
+        appendRun(line, runBegin, runEnd, fileLine);
+        include(std::string(statement.name), fileLine);
+        return;
+      }
       if (statement.kind == IncludeDirective::Kind::IncludePath)
-        search_.setIncludePath(stack_.back().directory, statement.name);
-      appendFileLine(statement.text, fileLine);
-      return;
+        search_.setIncludePath(source.directory, std::string(statement.name));
+      const size_t begin = static_cast<size_t>(statement.text.data() - line.data());
+      if (runBegin == std::string_view::npos) runBegin = begin;
+      runEnd = begin + statement.text.size();
     }
-    const std::string& name = statement.name;
+    appendRun(line, runBegin, runEnd, fileLine);
+  }
+
+  // Appends the statements between `begin` and `end` of a line unless they are blank.
+  void appendRun(std::string_view line, size_t begin, size_t end, int32_t fileLine) {
+    if (begin == std::string_view::npos) return;
+    const std::string_view run = line.substr(begin, end - begin);
+    if (run.find_first_not_of(" \t") != std::string_view::npos) appendFileLine(run, fileLine);
+  }
+
+  // Follows an include statement of the including file's line `fileLine`.
+  void include(const std::string& name, int32_t fileLine) {
     const std::string directory = stack_.back().directory;
     const std::string fileName = stack_.back().fileName;
     const std::string first = isAbsolutePath(name) ? name : directory + name;
@@ -257,7 +277,8 @@ class Loader {
   const size_t limit_ = map_ != nullptr ? map_->textLimit : SourceMap().textLimit;
   bool tooLarge_ = false;
   IncludedFiles included_;
-  std::vector<OpenSource> stack_;
+  // A deque: a file pushed on it leaves the others, and the views into their lines, in place.
+  std::deque<OpenSource> stack_;
   std::string text_;
   MemoryClaim textClaim_;  // the memory the combined text holds
   int32_t lines_ = 0;
