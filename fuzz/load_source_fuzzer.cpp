@@ -42,33 +42,28 @@ bool staysInside(const std::string& input) {
   return true;
 }
 
-// Checks that no line of any file lands twice in the combined text: each file is read once.
-// A line that holds line feeds of its own (decoded from UTF-8) takes several lines in a row of
-// the combined text, each mapped to that one file line.
+// Checks that each file is read once: its lines land in the combined text in their order and
+// never again once a later line has come. A line that holds line feeds of its own (decoded from
+// UTF-8) takes several lines in a row of the combined text, each mapped to that one file line;
+// a line of several statements that includes files lands in pieces, with the included files'
+// markers and lines between them, each piece mapped to that one file line too.
 void checkEachLineOnce(const SourceMap& map, int32_t lineCount) {
-  std::set<std::pair<FileIdentity, int32_t>> seen;
-  std::pair<FileIdentity, int32_t> previous{FileIdentity(), 0};
+  std::map<FileIdentity, int32_t> reached;  // each file's last line seen so far
   for (size_t i = 0; i < map.origins.size(); ++i) {
     const SourceOrigin& origin = map.origins[i];
     const int32_t end = i + 1 < map.origins.size() ? map.origins[i + 1].firstLine : lineCount + 1;
     FUZZ_CHECK(origin.firstLine >= 1 && origin.firstLine < end, "origins out of order");
-    if (origin.fileLine == 0) {  // a marker line: no file line goes on across it
-      previous = {FileIdentity(), 0};
-      continue;
-    }
+    if (origin.fileLine == 0) continue;  // a marker line
     const FileIdentity identity = fileIdentity(origin.path);
     FUZZ_CHECK(identity.known, "a line from a file that isn't there: " + origin.path);
-    for (int32_t line = origin.fileLine; line < origin.fileLine + (end - origin.firstLine); ++line) {
-      const std::pair<FileIdentity, int32_t> here{identity, line};
-      const bool continues = line == origin.fileLine && !(here < previous || previous < here) &&
-                             previous.first.known;
-      FUZZ_CHECK(continues || seen.insert(here).second,
-                 origin.path + ":" + decimalText(line) + " appears twice");
-      previous = here;
-    }
+    const int32_t last = origin.fileLine + (end - origin.firstLine) - 1;
+    const auto seen = reached.find(identity);
+    FUZZ_CHECK(seen == reached.end() || origin.fileLine >= seen->second,
+               origin.path + ":" + decimalText(origin.fileLine) + " appears after line " +
+                   decimalText(seen == reached.end() ? 0 : seen->second));
+    reached[identity] = last;
   }
 }
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -220,8 +220,9 @@ int emit(const Options& options, const std::string& bytes, const SourceMap& map)
 // Prints a warning, with its place, for each include that opened on no path.
 void warnOfMissingIncludes(const SourceMap& map) {
   for (const MissingInclude& missing : map.missingIncludes)
-    printError("gantrell: warning: can't open include file \"%s\"\n  at %s:%d\n",
-                 shownName(missing.name).c_str(), shownName(missing.file).c_str(),
+    printError("gantrell: warning: can't open include file \"%s\"%s%s\n  at %s:%d\n",
+               shownName(missing.name).c_str(), missing.reason.empty() ? "" : ": ",
+               missing.reason.c_str(), shownName(missing.file).c_str(),
                static_cast<int>(missing.line));
 }
 

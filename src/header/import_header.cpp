@@ -60,6 +60,8 @@ TokenRole roleOf(const TokenList* tokens, int32_t position, bool inMacroBody) {
   return found;
 }
 
+bool isWord(TokenKind kind) { return kind == TokenKind::Identifier || kind == TokenKind::Keyword; }
+
 DeclarationResult failure(const std::string& text, int32_t line) {
   DeclarationResult result;
   result.message = text + decimalText(line);
@@ -72,8 +74,6 @@ std::string spaced(const std::string& token) {
   if (!token.empty() && (token[0] == '"' || token[0] == '\'')) return token;
   return replaceText(token, ",", ", ");
 }
-
-bool isWord(TokenKind kind) { return kind == TokenKind::Identifier || kind == TokenKind::Keyword; }
 
 }  // namespace
 
@@ -106,17 +106,19 @@ DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, Imp
   int32_t p = position;
   ++block.declarationCount;
 
-  std::string name;
   std::string typeSuffix = ".i";
-  if (!token.stringSuffix && textEquals(ops.getText(tokens, p + 1), ".")) {
+  const bool hasSuffix = !token.stringSuffix && textEquals(ops.getText(tokens, p + 1), ".");
+  const int32_t namePosition = p + (hasSuffix ? 3 : 1);
+  if (hasSuffix) {
     const std::string suffix = ops.getText(tokens, p + 2);
-    name = ops.getText(tokens, p + 3);
     if (!textEquals(suffix, "s")) typeSuffix = "." + suffix;
-    p += 4;
-  } else {
-    name = ops.getText(tokens, p + 1);
-    p += 2;
   }
+  // A line end, a literal, an operator or punctuation would make a block line nobody can use.
+  if (!isWord(static_cast<TokenKind>(ops.getKind(tokens, namePosition))))
+    return failure("Syntax error in line ",
+                   namePosition < count ? ops.getLine(tokens, namePosition) : declarationLine);
+  const std::string name = ops.getText(tokens, namePosition);
+  p = namePosition + 1;
   ui->setStatusText("Found: " + name);
 
   if (!textEquals(ops.getText(tokens, p), "(")) {

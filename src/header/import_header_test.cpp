@@ -61,9 +61,16 @@ TEST(ImportHeader, DeclarationsBecomeImportLinesAndErrorsNameTheLineOfTheFault) 
       // Cut off by the end of the list: the declaration's own line stands in.
       {"\n\nProcedureDLL", "Syntax error in line 3"},
       {"ProcedureCDLL.l Name", "Syntax error in line 1"},
+      // What follows the keyword (and its suffix) must be a name: a word or a keyword.
+      {"ProcedureDLL\nF()", "Syntax error in line 1"},
+      {"\nProcedureDLL \"evil\"()", "Syntax error in line 2"},
+      {"ProcedureCDLL.l 'x'()", "Syntax error in line 1"}, {"ProcedureDLL ()", "Syntax error in line 1"},
+      {"ProcedureDLL.l + F()", "Syntax error in line 1"}, {"ProcedureDLL 12()", "Syntax error in line 1"},
+      {"ProcedureDLL If()", "\tif.i ()\r\n"},
       {"ProcedureDLL F((a)", "Symbol ')' expected in line 1"},
       // Every character has its 8-bit byte (0xE9 in Latin-1 and in code page 1252): no mark.
       {"ProcedureDLL F(a.s = \"caf\xC3\xA9\")", "\tF.i (a.s=\"caf\xE9\")\r\n"}};
+
   for (const auto& [text, lines] : cases) EXPECT_EQ(lines, importLines(text)) << text;
 
   ImportHeader failed;

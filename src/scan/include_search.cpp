@@ -2,55 +2,82 @@
 
 #include <algorithm>
 
+#include "scan/code_spans.h"
 #include "text/path.h"
 #include "text/text_ops.h"
 
 namespace {
 
-// Tells whether the byte at `at` lies in code: reading from the left, a double quote opens or
-// closes a string, and a ";" outside a string starts the comment.
-bool standsInCode(const std::string& line, size_t at) {
-  bool inString = false;
-  for (size_t i = 0; i < at; ++i) {
-    if (line[i] == '"') inString = !inString;
-    if (line[i] == ';' && !inString) return false;
+// The keyword that starts at `at` in the line as a whole word (not part of a longer name, a
+// constant, a pointer or a string variable), in any letter case, or none.
+IncludeDirective::Kind keywordAt(std::string_view line, size_t at, size_t* end) {
+  static const std::pair<std::string_view, IncludeDirective::Kind> kKeywords[] = {
+      {"xincludefile", IncludeDirective::Kind::Include},
+      {"includefile", IncludeDirective::Kind::Include},
+      {"includepath", IncludeDirective::Kind::IncludePath}};
+  const char before = at == 0 ? ' ' : line[at - 1];
+  if (isNameByte(before) || before == '#' || before == '*') return IncludeDirective::Kind::None;
+  for (const auto& [word, kind] : kKeywords) {
+    const size_t after = at + word.size();
+    if (after > line.size() || !lowersTo(line.data() + at, word.data(), word.size())) continue;
+    const char next = after < line.size() ? line[after] : ' ';
+    if (isNameByte(next) || next == '$') continue;
+    *end = after;
+    return kind;
   }
-  return !inString;
+  return IncludeDirective::Kind::None;
 }
 
-// The 1-based position of `word` where it stands in the line's code as a whole word (not part
-// of a longer name, a constant, a pointer or a string variable), or 0.
-int32_t findKeyword(const std::string& lowered, const std::string& word) {
-  for (size_t at = lowered.find(word); at != std::string::npos; at = lowered.find(word, at + 1)) {
-    const char before = at == 0 ? ' ' : lowered[at - 1];
-    const size_t end = at + word.size();
-    const char after = end < lowered.size() ? lowered[end] : ' ';
-    if (!isNameByte(before) && before != '#' && before != '*' && !isNameByte(after) &&
-        after != '$' && standsInCode(lowered, at))
-      return static_cast<int32_t>(at + 1);
+// Reads the statement between `begin` and `end` of the line: the first keyword in its code, and
+// the first string literal after it as the name.
+IncludeDirective readStatement(std::string_view line, size_t begin, size_t end) {
+  IncludeDirective statement;
+  statement.text = line.substr(begin, end - begin);
+  size_t keywordEnd = 0;
+  for (size_t at = begin; at < end;) {
+    const Span span = spanAt(line, at);
+    if (statement.kind == IncludeDirective::Kind::None && span.kind == SpanKind::Code) {
+      statement.kind = keywordAt(line, at, &keywordEnd);
+      if (statement.kind != IncludeDirective::Kind::None) {
+        at = keywordEnd;
+        continue;
+      }
+    } else if (statement.kind != IncludeDirective::Kind::None && span.kind == SpanKind::String) {
+      statement.name = line.substr(at + 1, span.end - at - 2);
+      break;
+    }
+    at = span.end;
   }
-  return 0;
+  return statement;
 }
 
 }  // namespace
 
-IncludeDirective readIncludeDirective(const std::string& line) {
-  const std::string lowered = lowerCase(line);
-  IncludeDirective directive;
-  int32_t pos = findKeyword(lowered, "xincludefile");
-  if (pos == 0) pos = findKeyword(lowered, "includefile");
-  if (pos != 0) {
-    directive.kind = IncludeDirective::Kind::Include;
-  } else if ((pos = findKeyword(lowered, "includepath")) != 0) {
-    directive.kind = IncludeDirective::Kind::IncludePath;
-  } else {
-    return directive;
+IncludeDirective nextStatement(std::string_view line, size_t* at) {
+  const size_t begin = *at;
+  size_t end = begin;
+  bool lineDone = true;
+  while (end < line.size()) {
+    const Span span = spanAt(line, end);
+    if (span.kind == SpanKind::Comment) break;
+    if (span.kind == SpanKind::Code && line[end] == ':') {
+      if (end + 1 < line.size() && line[end + 1] == ':') {
+        end += 2;
+        continue;
+      }
+      lineDone = false;
+      break;
+    }
+    end = span.end;
   }
-  // The name lies between the first two double quotes after the keyword.
-  const int32_t q1 = findText(lowered, "\"", pos);
-  const int32_t q2 = findText(lowered, "\"", q1 + 1);
-  if (q2 - q1 - 1 >= 1) directive.name = midText(line, q1 + 1, q2 - q1 - 1);
-  return directive;
+  *at = lineDone ? line.size() + 1 : end + 1;
+  return readStatement(line, begin, end);
+}
+
+bool holdsInclude(std::string_view line) {
+  for (size_t at = 0; at <= line.size();)
+    if (nextStatement(line, &at).kind == IncludeDirective::Kind::Include) return true;
+  return false;
 }
 
 void IncludeSearch::setIncludePath(const std::string& holderFolder, const std::string& folder) {
@@ -61,19 +88,21 @@ void IncludeSearch::setIncludePath(const std::string& holderFolder, const std::s
   hasIncludePath_ = true;
 }
 
-std::vector<std::string> IncludeSearch::fallbacks(const std::string& besideIncluder,
+std::vector<std::string> IncludeSearch::fallbacks(const std::string& first,
                                                   const std::string& name) {
-  std::vector<std::string> places = {besideIncluder};
-  if (isAbsolutePath(name)) places.push_back(name);
-  if (hasIncludePath_) places.push_back(includePath_ + name);
-  places.push_back(mainFolder_ + name);
+  std::vector<std::string> places = {first};
+  // An absolute name is read by that name only, whichever folder the includer lies in.
+  if (!isAbsolutePath(name)) {
+    if (hasIncludePath_) places.push_back(includePath_ + name);
+    places.push_back(mainFolder_ + name);
+  }
   const size_t written = places.size();
   for (size_t i = 0; i < written; ++i)
     for (const std::string& spelling : spellings_.of(places[i])) places.push_back(spelling);
   // Each place once, and not the one already tried.
   std::vector<std::string> tries;
   for (const std::string& place : places)
-    if (place != besideIncluder && std::find(tries.begin(), tries.end(), place) == tries.end())
+    if (place != first && std::find(tries.begin(), tries.end(), place) == tries.end())
       tries.push_back(place);
   return tries;
 }

@@ -4,26 +4,36 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/path.h"
 
-/// What a source line asks of the loader: nothing, an included file, or a folder to search.
+/// One statement of a source line: what it asks of the loader. Both texts are views into the
+/// line read.
 struct IncludeDirective {
   enum class Kind { None, Include, IncludePath };
   Kind kind = Kind::None;
-  std::string name;  // the quoted name after the keyword, as written ("" when there is none)
+  std::string_view name;  // the quoted name after the keyword, as written ("" when there is none)
+  std::string_view text;  // the statement as written, kept in the text where it is no include
 };
 
-/// Reads an IncludeFile/XIncludeFile or IncludePath keyword that stands in the line's code, as a
-/// whole word, in any letter case, outside strings and before the comment.
-IncludeDirective readIncludeDirective(const std::string& line);
+/// Reads the statement that starts at `*at` in the line and moves `*at` behind the ":" that ends
+/// it, or past the line's end once the line is done (a comment ends it too); "::" is module
+/// access, not a separator. A statement is an IncludeFile/XIncludeFile or IncludePath one where
+/// its keyword stands in code (as the lexer reads literals and comments: code_spans.h), as a
+/// whole word, in any letter case; its name is the first string literal after the keyword.
+IncludeDirective nextStatement(std::string_view line, size_t* at);
+
+/// Tells whether any statement of the line is an IncludeFile/XIncludeFile one.
+bool holdsInclude(std::string_view line);
 
 /// An included file that opened on no path, and the line that named it.
 struct MissingInclude {
-  std::string name;  // as written in the include line
-  std::string file;  // the including file, as its marker names it
-  int32_t line;      // the include line's line in that file
+  std::string name;    // as written in the include line
+  std::string file;    // the including file, as its marker names it
+  int32_t line;        // the include line's line in that file
+  std::string reason;  // why a place that exists would not open ("" when none exists)
 };
 
 /// The places an included file is looked for when it is not beside the including file.
@@ -35,10 +45,10 @@ class IncludeSearch {
   /// Takes the folder of an IncludePath line read in a file of folder `holderFolder`.
   void setIncludePath(const std::string& holderFolder, const std::string& folder);
 
-  /// Returns the paths to try, in order, after `besideIncluder` (the name put behind the
-  /// including file's folder) did not open: the name itself when it is absolute, the IncludePath
-  /// folder, the main source's folder, and then the other spellings of each.
-  std::vector<std::string> fallbacks(const std::string& besideIncluder, const std::string& name);
+  /// Returns the paths to try, in order, after `first` (an absolute name as it stands, any other
+  /// put behind the including file's folder) did not open: for a relative name the IncludePath
+  /// folder and the main source's folder, and then the other spellings of each place.
+  std::vector<std::string> fallbacks(const std::string& first, const std::string& name);
 
  private:
   std::string mainFolder_;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "scan/classifier.h"
+#include "scan/code_spans.h"
 #include "text/pattern.h"
 #include "text/text_ops.h"
 
@@ -16,11 +17,12 @@ namespace {
 
 // What the token pattern does at a position, told by the byte there alone.
 enum class Start : uint8_t {
-  Ask,     // it depends on the bytes that follow: the pattern is searched
+  Ask,     // it depends on the bytes that follow ("$", "#"): the pattern is searched
   Name,    // a letter or "_": a name of letters, digits and "_", with an optional "$" after it
   Digits,  // a run of decimal digits
   Single,  // one byte on its own: an operator, a point, a comma, a quote or a line feed
   Blank,   // no match starts here: the byte is skipped
+  Literal, // a double quote or ";": where its string or comment ends is code_spans.h's rule
 };
 
 constexpr std::array<Start, 256> kStarts = [] {
@@ -30,8 +32,11 @@ constexpr std::array<Start, 256> kStarts = [] {
   for (int c = '0'; c <= '9'; ++c) starts[c] = Start::Digits;
   for (const char c : std::string_view("-+*/^().,@?=!&%~<>|[]{}\\'\n"))
     starts[static_cast<unsigned char>(c)] = Start::Single;
-  for (const char c : std::string_view(" \t\r:"))
-    starts[static_cast<unsigned char>(c)] = Start::Blank;
+  starts['"'] = starts[';'] = Start::Literal;
+  // No alternative of the pattern starts with any other byte. The NUL after the text is none of
+  // these: it ends every run.
+  for (int c = 1; c < 256; ++c)
+    if (starts[c] == Start::Ask && c != '$' && c != '#') starts[c] = Start::Blank;
   return starts;
 }();
 
@@ -80,6 +85,12 @@ class Lookahead {
 
   int32_t count() const { return count_; }
 
+  // Goes on at `at`, behind the last match taken, having counted `matches` more raw matches.
+  void skipTo(const char* at, int32_t matches) {
+    raw_->skipTo(at);
+    count_ += matches;
+  }
+
  private:
   RawMatches* raw_;
   RawMatch ahead_;
@@ -104,6 +115,9 @@ TokenKind kindOf(const RawMatch& match) {
 
 RawMatches::RawMatches(const Pattern* tokenPattern, const std::string& text)
     : pattern_(tokenPattern), text_(text.c_str()), length_(std::strlen(text.c_str())) {}
+
+RawMatches::RawMatches(const Pattern* tokenPattern, const char* text, size_t length)
+    : pattern_(tokenPattern), text_(text), length_(length) {}
 
 bool RawMatches::next(RawMatch* match) {
   while (at_ < length_) {
@@ -139,6 +153,23 @@ bool RawMatches::next(RawMatch* match) {
         if (start[length] == '$') ++length;
         kind = isKeyword(start, length) ? TokenKind::Keyword : TokenKind::Identifier;
         break;
+      case Start::Literal: {
+        const std::string_view line(start, static_cast<size_t>(lineEnd(start) - start));
+        const Span span = spanAt(line, 0);
+        if (span.kind == SpanKind::Code || span.end < 2) {  // no partner, or ";" alone
+          ++at_;
+          continue;
+        }
+        if (span.kind == SpanKind::Comment) {
+          *match = {start, span.end, TokenKind::Comment};
+        } else {
+          // The token of a string runs on to the last double quote of its line.
+          const size_t last = line.find_last_of('"') + 1;
+          *match = {start, last, stringKind(start, last)};
+        }
+        at_ += match->length;
+        return true;
+      }
       case Start::Ask: {
         size_t first = 0;
         size_t end = 0;
@@ -147,14 +178,17 @@ bool RawMatches::next(RawMatch* match) {
           at_ = length_;
           return false;
         }
-        // Only a comment starts with ";", only a constant with "#", only a string with a quote,
-        // and only a hex number with "$" (a "$" on its own is no number).
+        // The match lies further on: it is read where it starts, by the rules above.
+        if (first > 0) {
+          at_ += first;
+          continue;
+        }
+        // Only a constant starts with "#", and only a hex number with "$" (a "$" on its own is
+        // no number).
         const char lead = start[first];
         const size_t matched = end - first;
         *match = {start + first, matched,
-                  lead == ';'   ? TokenKind::Comment
-                  : lead == '#' ? TokenKind::Constant
-                  : lead == '"' ? stringKind(start + first, matched)
+                  lead == '#'   ? TokenKind::Constant
                   : lead == '$' ? (matched > 1 ? TokenKind::Number : TokenKind::Other)
                                 : TokenKind::None};
         at_ += end;
@@ -200,15 +234,29 @@ bool RawMatches::next(RawMatch* match) {
       }
     }
     if (is(match, '\'')) {
-      // A character literal runs to the next quote; without one it ends with its line, whose
-      // line feed stays a token of its own.
+      // A character literal runs to the next apostrophe; without one it ends with its line,
+      // whose line feed stays a token of its own (code_spans.h). Its token joins the raw matches
+      // of its own bytes; a double quote or ";" in a closed one is a character of it, as written.
+      const char* lineEnd = matches.lineEnd(match.text);
+      const Span span = spanAt(std::string_view(match.text, lineEnd - match.text), 0);
+      const bool closed = span.end >= 2 && match.text[span.end - 1] == '\'';
+      const char* innerEnd = match.text + span.end - (closed ? 1 : 0);
       joined = "'";
-      for (const RawMatch* following = raw.peek(); following != nullptr && !is(*following, '\n');
-           following = raw.peek()) {
-        raw.next(&match);
-        joined.append(match.text, match.length);
-        if (is(match, '\'')) break;
+      int32_t taken = closed ? 1 : 0;
+      for (const char* at = match.text + 1; at < innerEnd;) {
+        const char* stop = at;
+        while (closed && stop < innerEnd && *stop != '"' && *stop != ';') ++stop;
+        if (!closed) stop = innerEnd;
+        RawMatches inner(pattern, at, static_cast<size_t>(stop - at));
+        for (RawMatch piece; inner.next(&piece); ++taken) joined.append(piece.text, piece.length);
+        if (stop < innerEnd) {
+          joined += *stop++;
+          ++taken;
+        }
+        at = stop;
       }
+      if (closed) joined += '\'';
+      raw.skipTo(match.text + span.end, taken);
       token = joined;
       kind = TokenKind::Number;
     }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -37,14 +38,33 @@ class RawMatches {
   /// Starts at the beginning of `text`; the pattern and the text must outlive the walk.
   RawMatches(const Pattern* tokenPattern, const std::string& text);
 
+  /// Walks the `length` bytes at `text` alone; the byte behind them must end every run of
+  /// names, digits and blanks (a NUL, a line feed, an apostrophe, a double quote or ";").
+  RawMatches(const Pattern* tokenPattern, const char* text, size_t length);
+
   /// Stores the next raw match; false when there is none.
   bool next(RawMatch* match);
+
+  /// Goes on at `at`, a place in the text behind the last match.
+  void skipTo(const char* at) { at_ = static_cast<size_t>(at - text_); }
+
+  /// The end of the line that `from` lies in: its line feed, or the end of the text. Asked for
+  /// places that only move forward, it looks at each byte once.
+  const char* lineEnd(const char* from) {
+    if (lineEnd_ < from || lineEnd_ == nullptr) {
+      const size_t left = length_ - static_cast<size_t>(from - text_);
+      lineEnd_ = static_cast<const char*>(std::memchr(from, '\n', left));
+      if (lineEnd_ == nullptr) lineEnd_ = text_ + length_;
+    }
+    return lineEnd_;
+  }
 
  private:
   const Pattern* pattern_;
   const char* text_;
   size_t length_;
   size_t at_ = 0;
+  const char* lineEnd_ = nullptr;
 };
 
 #endif  // GANTRELL_SCAN_LEXER_H_

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "scan/classifier.h"
+#include "scan/include_search.h"
 #include "test_support.h"
 #include "text/pattern.h"
 
@@ -37,7 +38,10 @@ TEST(Lexer, PiecesAreCutKeywordsLoweredAndNothingElseJoined) {
       {"*p = 0", "*p = 0 "}, {"(*p", "( *p "}, {"a, *p", "a , * p "}, {"a * b", "a * b "},
       {"(a) *b", "( a ) *b "}, {"* If", "* if "}, {"x\n*y", "x \n *y "}, {"*", "* "},
       // A string runs to the last quote of its line; a character literal to its closing quote.
-      {"a \" b\n\"c\"", "a b \n \"c\" "}, {"' ' 'AB' 'abc", "'' 'AB' 'abc "}, {"'", "' "}};
+      {"a \" b\n\"c\"", "a b \n \"c\" "}, {"' ' 'AB' 'abc", "'' 'AB' 'abc "}, {"'", "' "},
+      // Within a character literal a double quote or ";" starts nothing beyond it.
+      {"c = ';' : x\ny", "c = ';' x \n y "}, {"c = '\"' + \"s\"", "c = '\"' + \"s\" "},
+      {"'a; b'c", "'a;b' c "}, {"'\"a\"'", "'\"a\"' "}, {"x'\"a;", "x 'a "}};
   for (const auto& [text, expected] : cases) EXPECT_EQ(expected, lex(text, true)) << text;
 }
 
@@ -95,4 +99,17 @@ TEST(Lexer, RawMatchesReadOffTheBytesAreThePatternsOwn) {
   };
   grow(4);
   freePattern(pattern);
+}
+
+TEST(Lexer, TheIncludeReaderSeesCodeWhereTheLexerDoes) {
+  // One rule for literals and comments (code_spans.h): a keyword after each of these is a token
+  // of the lexer exactly when the include reader takes it for an include.
+  const char* const before[] = {"c = ';' : ", "c = '\"' : ", "s = \"a;b\" : ", "s = \"it's\" : ",
+                                "c = 'a' ; ", "; ", "s = \"; \" + ", "c = '", "s = \"open ",
+                                "x = \"a\" + 'b' : ", "' ; ' : ", "y = 'x' : s = \"'\" : "};
+  for (const std::string prefix : before) {
+    const std::string line = prefix + "XIncludeFile Name$";
+    const bool lexed = lex(line).find("«XIncludeFile»Identifier") != std::string::npos;
+    EXPECT_EQ(lexed, holdsInclude(line)) << line;
+  }
 }

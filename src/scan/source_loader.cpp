@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <deque>
+#include <memory>
 #include <new>
 #include <set>
 
@@ -49,6 +51,12 @@ struct OpenSource {
   size_t next = 0;
   bool resumeParent = false;  // write the including file's marker when this one is done
   int32_t lastCombinedLine = -1;
+  int32_t lastFileLine = -1;  // the file line of the combined text's line lastCombinedLine
+  // The statements of a line that holds includes, taken one at a time: an include opens its
+  // file, and the statements after it follow when that file is done.
+  std::string_view pending;  // a view into `lines`, which stays where it is (stack_ is a deque)
+  size_t pendingAt = 1;      // where its next statement starts; past its end when there is none
+  int32_t pendingLine = 0;
 };
 
 // Tells whether any of the eight bytes at `bytes` is a "u" or a "U".
@@ -88,10 +96,14 @@ class Loader {
  public:
   Loader(SourceMap* map, const std::string& mainFolder) : map_(map), search_(mainFolder) {}
 
-  std::string run(const std::string& directory, const std::string& fileName) {
-    open(directory, fileName, false);
+  std::string run(const std::string& directory, const std::string& fileName, MemoryClaim* claim) {
+    open(directory, fileName, false, nullptr);
     while (!stack_.empty() && !tooLarge_) {
       OpenSource& source = stack_.back();
+      if (source.pendingAt <= source.pending.size()) {
+        processPending();
+        continue;
+      }
       if (source.next == source.lines.count()) {
         const bool resume = source.resumeParent;
         stack_.pop_back();
@@ -103,16 +115,29 @@ class Loader {
     }
     // The token pattern's library may read ahead of the text's end: those bytes get a value.
     const size_t size = text_.size();
+    reserveClaimed(&text_, size + kPatternReadAhead, &textClaim_);
     text_.append(kPatternReadAhead, '\0');
     text_.resize(size);
+    if (claim != nullptr) *claim = std::move(textClaim_);
     return std::move(text_);
   }
 
  private:
-  bool open(const std::string& directory, const std::string& fileName, bool resumeParent) {
+  // Opens a file and makes it the one being copied; false, with the reason in `reason` where
+  // the file exists, when it can't be read. An include that names a folder can't be.
+  bool open(const std::string& directory, const std::string& fileName, bool resumeParent,
+            std::string* reason) {
     const std::string path = directory + fileName;
     OpenSource source;
-    if (!readAllLines(path, &source.lines, limit_ - text_.size())) return false;
+    std::string err;
+    const bool folder = resumeParent && namesFolder(path);
+    if (folder || !readAllLines(path, &source.lines, limit_ - text_.size(), &err)) {
+      if (reason != nullptr && reason->empty() && (folder || fileIdentity(path).known))
+        *reason = folder ? "Is a directory" : err;
+      return false;
+    }
+    if (source.lines.tooLarge && map_ != nullptr) map_->tooLarge = true;
+    tooLarge_ = tooLarge_ || source.lines.tooLarge;
     included_.add(path);
     appendMarker(directory, fileName);
     source.directory = directory;
@@ -123,46 +148,94 @@ class Loader {
   }
 
   void processLine(std::string_view line, int32_t fileLine) {
-    const IncludeDirective directive =
-        mayNameInclude(line) ? readIncludeDirective(std::string(line)) : IncludeDirective();
-    if (directive.kind != IncludeDirective::Kind::Include) {
-      if (directive.kind == IncludeDirective::Kind::IncludePath)
-        search_.setIncludePath(stack_.back().directory, pathOfDirective(directive));
+    if (!mayNameInclude(line)) {
       appendFileLine(line, fileLine);
       return;
     }
-    const std::string name = pathOfDirective(directive);
+    if (!holdsInclude(line)) {
+      for (size_t at = 0; at <= line.size();) {
+        const IncludeDirective statement = nextStatement(line, &at);
+        if (statement.kind == IncludeDirective::Kind::IncludePath)
+          search_.setIncludePath(stack_.back().directory, pathOfName(statement.name));
+      }
+      appendFileLine(line, fileLine);
+      return;
+    }
+    OpenSource& source = stack_.back();
+    source.pending = line;
+    source.pendingAt = 0;
+    source.pendingLine = fileLine;
+  }
+
+  // Goes on with the line that holds includes: the statements up to its next include stay in
+  // the text as they are written, on the line's own line, and that include is followed.
+  void processPending() {
+    OpenSource& source = stack_.back();
+    const std::string_view line = source.pending;
+    const int32_t fileLine = source.pendingLine;
+    size_t runBegin = std::string_view::npos;
+    size_t runEnd = 0;
+    while (source.pendingAt <= line.size()) {
+      const IncludeDirective statement = nextStatement(line, &source.pendingAt);
+      if (statement.kind == IncludeDirective::Kind::Include) {
+        appendRun(line, runBegin, runEnd, fileLine);
+        include(pathOfName(statement.name), fileLine);
+        return;
+      }
+      if (statement.kind == IncludeDirective::Kind::IncludePath)
+        search_.setIncludePath(source.directory, pathOfName(statement.name));
+      const size_t begin = static_cast<size_t>(statement.text.data() - line.data());
+      if (runBegin == std::string_view::npos) runBegin = begin;
+      runEnd = begin + statement.text.size();
+    }
+    appendRun(line, runBegin, runEnd, fileLine);
+  }
+
+  // Appends the statements between `begin` and `end` of a line unless they are blank.
+  void appendRun(std::string_view line, size_t begin, size_t end, int32_t fileLine) {
+    if (begin == std::string_view::npos) return;
+    const std::string_view run = line.substr(begin, end - begin);
+    if (run.find_first_not_of(" \t") != std::string_view::npos) appendFileLine(run, fileLine);
+  }
+
+  // Follows an include statement of the including file's line `fileLine`.
+  void include(const std::string& name, int32_t fileLine) {
     const std::string directory = stack_.back().directory;
     const std::string fileName = stack_.back().fileName;
-    const std::string includedDirectory = directory + folderPart(name);
-    const std::string includedName = fileNamePart(name);
-    const std::string besideIncluder = includedDirectory + includedName;
-    if (included_.contains(besideIncluder)) return;
+    const std::string first = isAbsolutePath(name) ? name : directory + name;
+    if (included_.contains(first)) return;
+    std::string reason;
     if (!name.empty()) {
-      if (open(includedDirectory, includedName, true)) return;
-      for (const std::string& path : search_.fallbacks(besideIncluder, name)) {
+      if (open(folderPart(first), fileNamePart(first), true, &reason)) return;
+      for (const std::string& path : search_.fallbacks(first, name)) {
         if (included_.contains(path)) return;
-        if (open(folderPart(path), fileNamePart(path), true)) return;
+        if (open(folderPart(path), fileNamePart(path), true, &reason)) return;
       }
     }
-    if (map_ != nullptr) map_->missingIncludes.push_back({name, directory + fileName, fileLine});
+    if (map_ != nullptr) {
+      map_->missingIncludes.push_back({name, directory + fileName, fileLine, reason});
+      map_->claim.add(sizeof(MissingInclude) + name.size() + directory.size() + fileName.size());
+    }
     appendMarker(directory, fileName);
   }
 
-  // The path a directive's name opens, after the format of the file it stands in.
-  std::string pathOfDirective(const IncludeDirective& directive) const {
-    return pathOfSourceText(directive.name, isEightBitFormat(stack_.back().lines.format));
+  // The path an include statement's name opens, after the format of the file it stands in.
+  std::string pathOfName(std::string_view name) const {
+    return pathOfSourceText(std::string(name), isEightBitFormat(stack_.back().lines.format));
   }
 
   // Appends a piece and its line feed; returns how many lines of the combined text it takes,
   // which is more than one when the piece holds line feeds of its own (a UTF-8 file can encode
-  // one inside a line, and a path may hold one).
-  int32_t appendLine(std::string_view piece) {
+  // one inside a line, and a path may hold one). Inlined, like appendFileLine: a call for each
+  // line is a measurable share of loading.
+  [[gnu::always_inline]] int32_t appendLine(std::string_view piece) {
     if (piece.size() >= limit_ - text_.size()) tooLarge_ = true;
     if (tooLarge_) {
       if (map_ != nullptr) map_->tooLarge = true;
       return 1;
     }
+    if (piece.size() >= text_.capacity() - text_.size())
+      reserveClaimed(&text_, text_.size() + piece.size() + 1, &textClaim_);
     text_ += piece;
     text_ += '\n';
     const int32_t taken =
@@ -178,22 +251,30 @@ class Loader {
     const int32_t first = lines_ + 1;
     appendLine(kFileMarker + path);
     if (map_ != nullptr)
-      for (int32_t line = first; line <= lines_; ++line) map_->origins.push_back({line, path, 0});
+      for (int32_t line = first; line <= lines_; ++line) addOrigin({line, path, 0});
     if (!stack_.empty()) stack_.back().lastCombinedLine = -1;
   }
 
-  void appendFileLine(std::string_view line, int32_t fileLine) {
+  [[gnu::always_inline]] void appendFileLine(std::string_view line, int32_t fileLine) {
     const int32_t first = lines_ + 1;
     const int32_t taken = appendLine(line);
     OpenSource& source = stack_.back();
-    // A new origin starts wherever this file's lines stop following each other directly; every
+    // A new origin starts wherever this file's lines stop following each other directly, in
+    // the combined text or in the file (a line that left nothing, the pieces of one line); every
     // piece of a line split by its own line feeds lies on that one file line.
-    if (map_ != nullptr && (source.lastCombinedLine != first - 1 || taken > 1)) {
+    const bool follows = source.lastCombinedLine == first - 1 && source.lastFileLine == fileLine - 1;
+    if (map_ != nullptr && (!follows || taken > 1)) {
       const std::string path = source.directory + source.fileName;
-      if (source.lastCombinedLine != first - 1) map_->origins.push_back({first, path, fileLine});
-      for (int32_t k = 1; k < taken; ++k) map_->origins.push_back({first + k, path, fileLine});
+      if (!follows) addOrigin({first, path, fileLine});
+      for (int32_t k = 1; k < taken; ++k) addOrigin({first + k, path, fileLine});
     }
     source.lastCombinedLine = lines_;
+    source.lastFileLine = fileLine;
+  }
+
+  void addOrigin(SourceOrigin origin) {
+    map_->claim.add(sizeof(SourceOrigin) + origin.path.size());
+    map_->origins.push_back(std::move(origin));
   }
 
   SourceMap* map_;
@@ -201,8 +282,10 @@ class Loader {
   const size_t limit_ = map_ != nullptr ? map_->textLimit : SourceMap().textLimit;
   bool tooLarge_ = false;
   IncludedFiles included_;
-  std::vector<OpenSource> stack_;
+  // A deque: a file pushed on it leaves the others, and the views into their lines, in place.
+  std::deque<OpenSource> stack_;
   std::string text_;
+  MemoryClaim textClaim_;  // the memory the combined text holds
   int32_t lines_ = 0;
 };
 
@@ -228,23 +311,21 @@ bool SourceMap::locate(int32_t line, std::string* path, int32_t* fileLine) const
 }
 
 std::string loadSource(const std::string& directory, const std::string& fileName,
-                       SourceMap* map) {
-  return Loader(map, directory).run(directory, fileName);
+                       SourceMap* map, MemoryClaim* claim) {
+  return Loader(map, directory).run(directory, fileName, claim);
 }
 
 TokenList* tokenizeFile(const std::string& path, SourceMap* map, bool exact) {
-  TokenList* list = newTokenList();
+  // Loading and cutting may both run out of memory: the list goes with the exception.
+  const auto freeList = [](TokenList* list) { list->ops->free(list); };
+  std::unique_ptr<TokenList, decltype(freeList)> list(newTokenList(), freeList);
   if (list == nullptr) throw std::bad_alloc();
   const std::string folder = exact ? exactFolderPart(path) : folderPart(path);
+  MemoryClaim claim;  // the text's memory, held while it is cut into tokens
   const std::string text =
-      loadSource(folder, exact ? path.substr(folder.size()) : fileNamePart(path), map);
-  if (map != nullptr && map->tooLarge) return list;
-  try {
-    // The token pattern is a constant: only a lack of memory keeps it from compiling.
-    if (lexText(text, collectToken, list) < 0) throw std::bad_alloc();
-  } catch (...) {
-    list->ops->free(list);
-    throw;
-  }
-  return list;
+      loadSource(folder, exact ? path.substr(folder.size()) : fileNamePart(path), map, &claim);
+  if (map != nullptr && map->tooLarge) return list.release();
+  // The token pattern is a constant: only a lack of memory keeps it from compiling.
+  if (lexText(text, collectToken, list.get()) < 0) throw std::bad_alloc();
+  return list.release();
 }

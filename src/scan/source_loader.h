@@ -9,6 +9,7 @@
 
 #include "scan/include_search.h"
 #include "scan/token_list.h"
+#include "text/memory_budget.h"
 
 /// Where a run of combined-text lines came from.
 struct SourceOrigin {
@@ -24,15 +25,18 @@ struct SourceMap {
   std::vector<MissingInclude> missingIncludes;
   size_t textLimit = 2147483647;  // the most bytes the combined text may hold
   bool tooLarge = false;          // loading stopped: the files would have passed textLimit
+  MemoryClaim claim;              // the memory of the origins and the missing includes
 
   /// Finds the file and file line of a combined-text line; false when it lies outside the text.
   bool locate(int32_t line, std::string* path, int32_t* fileLine) const;
 };
 
 /// Returns the combined text of a file and everything it includes, each file's part opened by a
-/// marker line: ";{PB+}:" and the file's path.
+/// marker line: ";{PB+}:" and the file's path. The text's memory is taken from the memory budget
+/// through `claim` (while loading only, when it is null). Every byte of a file counts toward the
+/// map's textLimit.
 std::string loadSource(const std::string& directory, const std::string& fileName,
-                       SourceMap* map = nullptr);
+                       SourceMap* map = nullptr, MemoryClaim* claim = nullptr);
 
 /// Returns the token list of a source file and its includes (empty when it can't be read).
 /// An `exact` path is taken as it stands; otherwise a double quote in it is a delimiter.

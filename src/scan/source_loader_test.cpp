@@ -96,6 +96,15 @@ TEST(SourceLoader, RunningOutOfMemoryIsNeverSilent) {
   }
   setMemoryBudget(SIZE_MAX);
   EXPECT_EQ(40006, ListPtr(tokenizeFile(path))->count);
+  // The lines of a file being read count too: 100,000 line feeds need 400 kB of line table.
+  scratch.write("feeds.pb", std::string(100000, '\n'));
+  setMemoryBudget(300000);
+  EXPECT_THROW(loadSource(scratch.path(), "feeds.pb"), std::bad_alloc);
+  // What was taken is given back: the same budget holds two files that fit one after the other.
+  scratch.write("half.pb", std::string(30000, '\n'));
+  scratch.write("two.pb", "IncludeFile \"half.pb\"\nXIncludeFile \"feeds.pb\"\n");
+  setMemoryBudget(1000000);
+  for (int run = 0; run < 3; ++run) EXPECT_NO_THROW(loadSource(scratch.path(), "two.pb")) << run;
 }
 
 TEST(SourceLoader, AnIncludeIsFollowedWhereverItsLinePlacesIt) {
@@ -107,4 +116,27 @@ TEST(SourceLoader, AnIncludeIsFollowedWhereverItsLinePlacesIt) {
       scratch.write("a.pb", line);
       EXPECT_NE(std::string::npos, loadSource(scratch.path(), "a.pb").find("\nw\n")) << line;
     }
+}
+
+TEST(SourceLoader, TheStatementsOfALineWithIncludesKeepTheirLineAndAnAbsoluteNameStands) {
+  ScratchDir scratch;
+  const std::string d = scratch.path();
+  scratch.write("one.pbi", "1\n");
+  scratch.write("sub/one.pbi", "sub 1\n");
+  scratch.write("lib/x", "x\n");
+  // The include, then the rest of its line (as written, but for the comment); a repeat and a
+  // folder leave the rest alone; an
+  // absolute name is read by that name, not beside the includer (sub/one.pbi).
+  scratch.write("sub/a.pb", "a : XIncludeFile \"" + d + "one.pbi\" : b\nXIncludeFile \"../one.pbi\" : c : c2 ; ok\n"
+                "IncludeFile \"../lib\" : d\n");
+  SourceMap map;
+  EXPECT_EQ(marker(d + "sub/a.pb") + "a \n" + marker(d + "one.pbi") + "1\n" + marker(d + "sub/a.pb") +
+                " b\n c : c2 \n" + marker(d + "sub/a.pb") + " d\n",
+            loadSource(d + "sub/", "a.pb", &map));
+  std::string origins, path;
+  for (int32_t line = 1, fileLine = 0; line <= 9; ++line)
+    origins += map.locate(line, &path, &fileLine) ? std::to_string(fileLine) + " " : "- ";
+  EXPECT_EQ("0 1 0 1 0 1 2 0 3 ", origins);
+  ASSERT_EQ(1u, map.missingIncludes.size());
+  EXPECT_EQ("../lib Is a directory", map.missingIncludes[0].name + " " + map.missingIncludes[0].reason);
 }

@@ -40,7 +40,10 @@ char* chunkData(Chunk* chunk) { return reinterpret_cast<char*>(chunk + 1); }
   const size_t size = large ? bytes : kChunkSize;
   if (!takeFromMemoryBudget(sizeof(Chunk) + size)) return nullptr;
   Chunk* chunk = static_cast<Chunk*>(std::malloc(sizeof(Chunk) + size));
-  if (chunk == nullptr) return nullptr;
+  if (chunk == nullptr) {
+    giveToMemoryBudget(sizeof(Chunk) + size);
+    return nullptr;
+  }
   chunk->used = bytes;
   chunk->size = size;
   if (large && head != nullptr) {
@@ -87,7 +90,11 @@ char* copyText(TokenList* list, std::string_view text) {
     const size_t bytes = static_cast<size_t>(room) * sizeof(Token);
     if (!takeFromMemoryBudget(bytes)) return false;
     void* block = std::realloc(list->entries, bytes);
-    if (block == nullptr) return false;
+    if (block == nullptr) {
+      giveToMemoryBudget(bytes);
+      return false;
+    }
+    giveToMemoryBudget(static_cast<size_t>(reserved) * sizeof(Token));
     list->entries = static_cast<Token*>(block);
     reserved = room;
   }
@@ -142,6 +149,7 @@ int32_t count(const TokenList* list) { return list->count; }
 void freeChunks(Chunk* chunk) {
   while (chunk != nullptr) {
     Chunk* next = chunk->next;
+    giveToMemoryBudget(sizeof(Chunk) + chunk->size);
     std::free(chunk);
     chunk = next;
   }
@@ -151,6 +159,8 @@ int freeList(TokenList* list) {
   freeChunks(storageOf(list)->holders);
   freeChunks(storageOf(list)->characters);
   std::free(list->entries);
+  giveToMemoryBudget(static_cast<size_t>(storageOf(list)->reserved) * sizeof(Token) +
+                     sizeof(TokenListStorage));
   std::free(storageOf(list));
   return 0;
 }
@@ -163,7 +173,10 @@ TokenList* newTokenList() {
   if (!takeFromMemoryBudget(sizeof(TokenListStorage))) return nullptr;
   TokenListStorage* storage =
       static_cast<TokenListStorage*>(std::calloc(1, sizeof(TokenListStorage)));
-  if (storage == nullptr) return nullptr;
+  if (storage == nullptr) {
+    giveToMemoryBudget(sizeof(TokenListStorage));
+    return nullptr;
+  }
   storage->list.ops = &kOperations;
   return &storage->list;
 }

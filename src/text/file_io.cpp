@@ -19,6 +19,7 @@ struct File {
   unsigned char buffer[kBufferSize];
   size_t pos = 0;  // next byte to read, or first byte not yet written
   size_t len = 0;  // bytes held in the buffer when reading
+  uint64_t fetched = 0;  // bytes read from the system so far
   bool writing = false;
   bool writeFailed = false;
   std::string writeError;  // the reason of the first failed write
@@ -38,23 +39,36 @@ size_t ensureAvailable(File* file, size_t wanted) {
     const size_t got = platformRead(file->os, file->buffer + file->len, kBufferSize - file->len);
     if (got == 0) break;
     file->len += got;
+    file->fetched += got;
   }
   return file->len;
 }
 
+// The bytes of the file read so far, whether they went into a line or not.
+uint64_t consumed(const File* file) { return file->fetched - (file->len - file->pos); }
+
 // Appends the bytes of one line up to LF, CR, CR LF or the end to `line`; NUL bytes are dropped.
-void readRawLine(File* file, std::string* line) {
-  while (ensureAvailable(file, 1) > 0) {
-    // Take the run of ordinary bytes at once, up to the next LF, CR or NUL.
+// Stops early once more than `limit` bytes of the file have been read.
+template <class Text>
+void readRawLine(File* file, Text* line, uint64_t limit) {
+  while (consumed(file) <= limit && ensureAvailable(file, 1) > 0) {
+    // Take the buffer's bytes up to the next LF or CR at once, then drop its NUL bytes: each
+    // byte is looked at a fixed number of times, however the NUL bytes lie.
     const unsigned char* start = file->buffer + file->pos;
     const unsigned char* end = file->buffer + file->len;
     const unsigned char* stop = end;
-    for (const int wanted : {int{'\n'}, int{'\r'}, 0}) {
+    for (const int wanted : {int{'\n'}, int{'\r'}}) {
       const void* found = std::memchr(start, wanted, static_cast<size_t>(stop - start));
       if (found != nullptr) stop = static_cast<const unsigned char*>(found);
     }
-    line->append(reinterpret_cast<const char*>(start), static_cast<size_t>(stop - start));
-    file->pos += static_cast<size_t>(stop - start);
+    const size_t taken = static_cast<size_t>(stop - start);
+    if (std::memchr(start, 0, taken) == nullptr) {
+      line->append(reinterpret_cast<const char*>(start), taken);
+    } else {
+      for (const unsigned char* at = start; at < stop; ++at)
+        if (*at != 0) line->push_back(static_cast<char>(*at));
+    }
+    file->pos += taken;
     if (stop == end) continue;
     const unsigned char byte = file->buffer[file->pos++];
     if (byte == '\n') break;
@@ -70,10 +84,11 @@ uint16_t unitAt(const File* file) {
 }
 
 // Collects the 16-bit little-endian units of one line; zero units are dropped. A lone byte left
-// at the end of the file can't form a unit and is consumed, so reading always ends.
-std::vector<uint16_t> readUtf16LeLine(File* file) {
+// at the end of the file can't form a unit and is consumed, so reading always ends. Stops early
+// once more than `limit` bytes of the file have been read.
+std::vector<uint16_t> readUtf16LeLine(File* file, uint64_t limit) {
   std::vector<uint16_t> units;
-  while (ensureAvailable(file, 2) >= 2) {
+  while (consumed(file) <= limit && ensureAvailable(file, 2) >= 2) {
     const uint16_t unit = unitAt(file);
     file->pos += 2;
     if (unit == '\n') break;
@@ -146,41 +161,52 @@ bool atEndOfFile(File* file) { return ensureAvailable(file, 1) == 0; }
 
 namespace {
 
-// Appends the next line to `text`: as UTF-8, except that an 8-bit line is left as read when
-// `convert` is false.
-void appendLine(File* file, TextFormat format, std::string* text, bool convert = true) {
+// Appends the next line to `text` as UTF-8, reading no further than `limit` bytes of the file;
+// an 8-bit line is left as read when `convert` is false.
+template <class Text>
+void appendLine(File* file, TextFormat format, Text* text, uint64_t limit, bool convert) {
   const size_t start = text->size();
   switch (format) {
     case TextFormat::Utf8:
-      readRawLine(file, text);
-      text->resize(start + cleanUtf8InPlace(text->data() + start, text->size() - start));
+      readRawLine(file, text, limit);
+      text->resize(start + cleanUtf8InPlace(&(*text)[0] + start, text->size() - start));
       return;
     case TextFormat::Utf16LE:
-      *text += utf16ToUtf8(readUtf16LeLine(file));
+      text->append(utf16ToUtf8(readUtf16LeLine(file, limit)));
       return;
     default:
-      readRawLine(file, text);
+      readRawLine(file, text, limit);
       // Most lines are ASCII, which is the same in either reading.
-      if (convert && holdsNonAscii(text->data() + start, text->size() - start))
-        text->replace(start, std::string::npos,
-                      eightBitToUtf8(std::string_view(*text).substr(start)));
+      if (convert && holdsNonAscii(text->data() + start, text->size() - start)) {
+        const std::string line =
+            eightBitToUtf8(std::string_view(text->data() + start, text->size() - start));
+        text->resize(start);
+        text->append(line);
+      }
       return;
   }
 }
 
 // Converts the 8-bit lines of `lines` to UTF-8, line by line; ASCII lines are copied as they are.
 void convertEightBitLines(FileLines* lines) {
-  std::string text;
+  decltype(lines->text) text(lines->text.get_allocator());
   text.reserve(lines->text.size() + lines->text.size() / 8);
   size_t start = 0;
-  for (size_t& end : lines->ends) {
-    const std::string_view line = std::string_view(lines->text).substr(start, end - start);
-    if (holdsNonAscii(line.data(), line.size()))
-      text += eightBitToUtf8(line);
-    else
-      text += line;
+  for (uint32_t& end : lines->ends) {
+    const std::string_view line(lines->text.data() + start, end - start);
+    if (holdsNonAscii(line.data(), line.size())) {
+      const std::string converted = eightBitToUtf8(line);
+      text.append(converted.data(), converted.size());
+    } else {
+      text.append(line.data(), line.size());
+    }
+    // Line ends are kept in 32 bits: a text that outgrows them is too large.
+    if (text.size() > UINT32_MAX) {
+      lines->tooLarge = true;
+      break;
+    }
     start = end;
-    end = text.size();
+    end = static_cast<uint32_t>(text.size());
   }
   lines->text = std::move(text);
 }
@@ -189,7 +215,7 @@ void convertEightBitLines(FileLines* lines) {
 
 std::string readLine(File* file, TextFormat format) {
   std::string line;
-  appendLine(file, format, &line);
+  appendLine(file, format, &line, UINT64_MAX, true);
   return line;
 }
 
@@ -234,19 +260,26 @@ std::string_view FileLines::line(size_t index) const {
   return std::string_view(text).substr(start, ends[index] - start);
 }
 
-bool readAllLines(const std::string& path, FileLines* lines, size_t budget) {
-  File* file = openForReading(path);
+bool readAllLines(const std::string& path, FileLines* lines, uint64_t limit, std::string* err) {
+  File* file = openForReading(path, err);
   if (file == nullptr) return false;
+  // Line ends are kept in 32 bits.
+  if (limit > UINT32_MAX) limit = UINT32_MAX;
+  // A failed allocation leaves the file to be closed all the same.
+  const std::unique_ptr<File, void (*)(File*)> closer(file, [](File* f) { closeFile(f); });
   const TextFormat format = detectTextFormat(file);
   lines->format = format;
-  // Each line's line feed counts against the budget too.
-  while (lines->text.size() + lines->ends.size() <= budget && !atEndOfFile(file)) {
-    appendLine(file, format, &lines->text, false);
-    lines->ends.push_back(lines->text.size());
+  while (!atEndOfFile(file)) {
+    appendLine(file, format, &lines->text, limit, false);
+    if (consumed(file) > limit) {
+      lines->tooLarge = true;
+      break;
+    }
+    lines->ends.push_back(static_cast<uint32_t>(lines->text.size()));
   }
-  closeFile(file);
   // One look over the whole file is cheaper than one per line; most files are ASCII.
-  if (isEightBitFormat(format) && holdsNonAscii(lines->text.data(), lines->text.size()))
+  if (!lines->tooLarge && isEightBitFormat(format) &&
+      holdsNonAscii(lines->text.data(), lines->text.size()))
     convertEightBitLines(lines);
   return true;
 }

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/memory_budget.h"
+
 /// The text format of a source file, announced by its byte-order mark; the numbers are the
 /// format codes the program has always used for them.
 enum class TextFormat : int32_t {
@@ -58,11 +60,13 @@ bool closeFile(File* file, std::string* err = nullptr);
 /// Closes the file without keeping what was written: a replacement's old file stays.
 void abandonFile(File* file);
 
-/// The lines of one file, as UTF-8, kept end to end in one text.
+/// The lines of one file, as UTF-8, kept end to end in one text; their memory counts against
+/// the memory budget.
 struct FileLines {
   TextFormat format = TextFormat::PlainBytes;  // the file's format
-  std::string text;
-  std::vector<size_t> ends;  // where each line ends in `text`
+  std::basic_string<char, std::char_traits<char>, BudgetAllocator<char>> text;
+  std::vector<uint32_t, BudgetAllocator<uint32_t>> ends;  // where each line ends in `text`
+  bool tooLarge = false;  // reading stopped: the file holds more bytes than it was allowed
 
   /// The number of lines.
   size_t count() const { return ends.size(); }
@@ -70,9 +74,11 @@ struct FileLines {
   std::string_view line(size_t index) const;
 };
 
-/// Reads every line of the file at `path` into `lines` and closes it, stopping early once the
-/// lines and a line feed after each take more than `budget` bytes; false when it won't open.
-bool readAllLines(const std::string& path, FileLines* lines, size_t budget = SIZE_MAX);
+/// Reads every line of the file at `path` into `lines` and closes it; false, with the reason in
+/// `err`, when it won't open. Every byte of the file counts, NUL bytes and line ends too: past
+/// `limit` of them (and past 4 GiB) reading stops and `tooLarge` is set.
+bool readAllLines(const std::string& path, FileLines* lines, uint64_t limit = UINT64_MAX,
+                  std::string* err = nullptr);
 
 /// Identifies the file a path names (device and inode, or volume and file index).
 struct FileIdentity {

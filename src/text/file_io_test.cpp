@@ -37,6 +37,25 @@ TEST(FileIo, MarksChooseTheFormatAndEveryLineEndCountsOnce) {
   EXPECT_EQ("<none>", readTextLines(dir.path() + "nothing-here"));
 }
 
+TEST(FileIo, EveryByteOfAFileCountsTowardItsLimit) {
+  ScratchDir dir;
+  // NUL bytes and line ends count though they leave nothing in the lines; so do the units of
+  // UTF-16, and a line is cut short by the limit.
+  const std::pair<std::string, uint64_t> cases[] = {
+      {std::string(9000, '\0'), 8999}, {std::string(9000, '\n'), 8999},
+      {"\xFF\xFE" + std::string(9000, '\0'), 9001}, {std::string(9000, 'x'), 8999}};
+  for (const auto& [bytes, limit] : cases) {
+    const std::string path = dir.write("f", bytes);
+    FileLines over, fits;
+    ASSERT_TRUE(readAllLines(path, &over, limit) && readAllLines(path, &fits, limit + 1));
+    EXPECT_TRUE(over.tooLarge && !fits.tooLarge) << limit;
+  }
+  std::string err;
+  FileLines none;
+  EXPECT_FALSE(readAllLines(dir.path() + "none", &none, UINT64_MAX, &err));
+  EXPECT_FALSE(err.empty());  // the system's reason, in its words
+}
+
 TEST(FileIo, IdentityTellsTwoSpellingsOfOneFileApart) {
   ScratchDir dir;
   const FileIdentity direct = fileIdentity(dir.write("sub/a.pb", "x"));

@@ -3,6 +3,8 @@
 #ifndef GANTRELL_TEXT_PATH_H_
 #define GANTRELL_TEXT_PATH_H_
 
+#include <cstddef>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -31,7 +33,11 @@ bool isAbsolutePath(const std::string& path);
 /// names files by the bytes it holds; on Windows the UTF-8, which opens through the wide API.
 std::string pathOfSourceText(const std::string& text, bool eightBitSource);
 
-/// Finds the other spellings of paths; keeps each folder listing it reads while it lives.
+/// Tells whether the path names a folder.
+bool namesFolder(const std::string& path);
+
+/// Finds the other spellings of paths; keeps the folder listings it reads, each folder once
+/// however it was spelled, and no more than a few megabytes of them.
 class PathSpellings {
  public:
   /// Returns the spellings to try when `path` does not open: on Linux the path with "\" read as
@@ -40,8 +46,10 @@ class PathSpellings {
   std::vector<std::string> of(const std::string& path);
 
  private:
-  /// Each folder read so far: its entries by their names' foldCase keys.
-  std::map<std::string, std::map<std::string, std::string>> listings_;
+  /// Each folder read so far, by its device and file number: its entries by their names'
+  /// foldCase keys.
+  std::map<std::pair<uint64_t, uint64_t>, std::map<std::string, std::string>> listings_;
+  size_t listedBytes_ = 0;  // what the names in listings_ take, roughly
 };
 
 #endif  // GANTRELL_TEXT_PATH_H_

@@ -20,8 +20,8 @@ bool exists(const std::string& path) {
 }
 
 // The entries of a folder by their lower-case names; of names that differ only in letter case,
-// the first in byte order.
-std::map<std::string, std::string> listFolder(const std::string& folder) {
+// the first in byte order. Adds roughly what the names take to `bytes`.
+std::map<std::string, std::string> listFolder(const std::string& folder, size_t* bytes) {
   std::map<std::string, std::string> entries;
   DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
   // A listing that can't be made for lack of memory would make the include look missing.
@@ -31,10 +31,15 @@ std::map<std::string, std::string> listFolder(const std::string& folder) {
     const std::string name = entry->d_name;
     std::string& kept = entries[foldCase(name)];
     if (kept.empty() || name < kept) kept = name;
+    *bytes += 2 * name.size() + 96;  // both names and the map's node
   }
   closedir(dir);
   return entries;
 }
+
+// Listings kept past this many bytes are dropped and read again when needed: a source can name
+// thousands of folders.
+constexpr size_t kListingBytes = 16 << 20;
 
 }  // namespace
 
@@ -48,6 +53,11 @@ std::string pathOfSourceText(const std::string& text, bool eightBitSource) {
   std::string bytes;
   utf8ToEightBit(text, &bytes);  // exact: the text came from Latin-1
   return bytes;
+}
+
+bool namesFolder(const std::string& path) {
+  struct stat status;
+  return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
 std::vector<std::string> PathSpellings::of(const std::string& path) {
@@ -67,8 +77,17 @@ std::vector<std::string> PathSpellings::of(const std::string& path) {
     if (part.empty() || part == "." || part == ".." || exists(matched + part)) {
       matched += part;
     } else {
-      auto listing = listings_.find(matched);
-      if (listing == listings_.end()) listing = listings_.emplace(matched, listFolder(matched)).first;
+      struct stat folder;
+      if (stat(matched.empty() ? "." : matched.c_str(), &folder) != 0) return spellings;
+      const std::pair<uint64_t, uint64_t> identity(folder.st_dev, folder.st_ino);
+      auto listing = listings_.find(identity);
+      if (listing == listings_.end()) {
+        if (listedBytes_ > kListingBytes) {
+          listings_.clear();
+          listedBytes_ = 0;
+        }
+        listing = listings_.emplace(identity, listFolder(matched, &listedBytes_)).first;
+      }
       const auto entry = listing->second.find(foldCase(part));
       if (entry == listing->second.end()) return spellings;
       matched += entry->second;

@@ -61,3 +61,12 @@ TEST(PathPosix, ANameOpensByTheBytesItsSourceHolds) {
                     : text.find("\nutf8\n") != std::string::npos ? "utf8" : "-") << source;
   }
 }
+
+TEST(PathPosix, OfNamesThatDifferOnlyInLetterCaseTheFirstInByteOrderIsTaken) {
+  ScratchDir scratch;
+  scratch.write("Lib.pbi", "upper\n");
+  scratch.write("lib.pbi", "lower\n");
+  PathSpellings spellings;
+  EXPECT_EQ(std::vector<std::string>{scratch.path() + "Lib.pbi"},
+            spellings.of(scratch.path() + "LIB.PBI"));
+}

@@ -2,6 +2,10 @@
 // letter case, so a path has no other spellings.
 #include "text/path.h"
 
+#include <windows.h>
+
+#include "text/wide_text.h"
+
 const char kFolderSeparators[] = "\\/";
 const bool kFolderPartStopsAtBar = true;
 
@@ -14,5 +18,10 @@ bool isAbsolutePath(const std::string& path) {
 }
 
 std::string pathOfSourceText(const std::string& text, bool) { return text; }
+
+bool namesFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
 
 std::vector<std::string> PathSpellings::of(const std::string&) { return {}; }

@@ -3,6 +3,7 @@
 
 #include <pcre.h>
 
+#include <cstddef>
 #include <cstdlib>
 #include <new>
 
@@ -16,15 +17,33 @@ struct Pattern {
 
 namespace {
 
-// PCRE's allocations for compiled code count against the memory budget.
+// PCRE's allocations for compiled code count against the memory budget. Each block keeps its
+// size in front of it, so that freeing it gives the bytes back.
+constexpr size_t kSizeField = alignof(std::max_align_t);
+
 void* budgetedAllocation(size_t bytes) {
-  return takeFromMemoryBudget(bytes) ? std::malloc(bytes) : nullptr;
+  if (!takeFromMemoryBudget(bytes + kSizeField)) return nullptr;
+  char* block = static_cast<char*>(std::malloc(bytes + kSizeField));
+  if (block == nullptr) {
+    giveToMemoryBudget(bytes + kSizeField);
+    return nullptr;
+  }
+  *reinterpret_cast<size_t*>(block) = bytes + kSizeField;
+  return block + kSizeField;
+}
+
+void budgetedRelease(void* data) {
+  if (data == nullptr) return;
+  char* block = static_cast<char*>(data) - kSizeField;
+  giveToMemoryBudget(*reinterpret_cast<size_t*>(block));
+  std::free(block);
 }
 
 }  // namespace
 
 Pattern* backendCompile(const char* patternText) {
   pcre_malloc = budgetedAllocation;
+  pcre_free = budgetedRelease;
   const char* error = nullptr;
   int errorOffset = 0;
   pcre* code = pcre_compile(patternText, 0, &error, &errorOffset, nullptr);

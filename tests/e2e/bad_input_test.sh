@@ -76,20 +76,78 @@ expect "a 5,000-deep include chain" 0 want.pbi "" -- bash -c 'ulimit -n 64 && ex
 rm -r in/chain
 printf 'IncludeFile "folder"\nIncludeFile "folder/"\nIncludeFile "/dev/urandom"\nProcedureDLL D()\n' > in/odd.pb
 header 'D.i ()' > want.pbi
-odd="gantrell: warning: can't open include file \"/dev/urandom\"
-  at in/odd.pb:3"
-((wine)) && odd="gantrell: warning: can't open include file \"folder\"
+odd="gantrell: warning: can't open include file \"folder\": Is a directory
   at in/odd.pb:1
-gantrell: warning: can't open include file \"folder/\"
+gantrell: warning: can't open include file \"folder/\": Is a directory
   at in/odd.pb:2
-$odd"
+gantrell: warning: can't open include file \"/dev/urandom\": Is a device
+  at in/odd.pb:3"
+# Windows opens no folder, in its own words, and wine takes /dev/urandom for a file it can't open.
+((wine)) && odd="gantrell: warning: can't open include file \"folder\": Access denied
+  at in/odd.pb:1
+gantrell: warning: can't open include file \"folder/\": Access denied
+  at in/odd.pb:2
+gantrell: warning: can't open include file \"/dev/urandom\"
+  at in/odd.pb:3"
 expect "includes naming a directory and a device" 0 want.pbi "$odd" -- "$cli" in/odd.pb
+expect "includes naming a directory, --strict" 1 /dev/null "$odd
+gantrell: Some include files can't be opened." -- "$cli" --strict in/odd.pb
 # A UTF-8 overlong line feed, an escape sequence and DEL in include names.
 printf '\xEF\xBB\xBFIncludeFile "a\xC0\x8Ab.pbi"\nIncludeFile "e\x1b[31m\x7f.pbi"\nProcedureDLL D()\n' > in/ctl.pb
 expect "control bytes in include names" 0 want.pbi "gantrell: warning: can't open include file \"a\\x0ab.pbi\"
   at in/ctl.pb:1
 gantrell: warning: can't open include file \"e\\x1b[31m\\x7f.pbi\"
   at in/ctl.pb:2" -- "$cli" in/ctl.pb
+# Sizes, /proc, letter-case folders and cgroups are Linux's: skipped under wine.
+if ((!wine)); then
+  # Every byte counts toward the 2 GiB limit, NUL bytes too, and costs the same: a sparse 20 GiB
+  # file, and a file of the system that says it is empty but never ends.
+  truncate -s 20G in/sparse.pbi
+  for include in sparse.pbi /proc/self/pagemap; do
+    printf 'IncludeFile "%s"\nProcedureDLL A()\n' "$include" > in/huge.pb
+    expect "$include as include" 1 /dev/null "gantrell: Source too large." -- "$cli" in/huge.pb
+  done
+  rm in/sparse.pbi
+  # An absolute name is read by that name, however the source was named: not beside the includer,
+  # where ./ would put a decoy.
+  abs=$PWD/in/abs/i1.pbi
+  mkdir -p in/abs ".${abs%/*}"
+  printf 'ProcedureDLL Absolute()\n' > "$abs"
+  printf 'ProcedureDLL Decoy()\n' > ".$abs"
+  printf 'IncludeFile "%s"\n' "$abs" > f.pb
+  header 'Absolute.i ()' > want.pbi
+  for source in f.pb ./f.pb; do expect "an absolute include from $source" 0 want.pbi "" -- "$cli" "$source"; done
+  top=${abs#/}
+  rm -r f.pb "./${top%%/*}"
+  # Folder listings for names in other letter cases are kept once per folder: 5,000 missing
+  # includes spelled through ./ and ../ into a large system folder.
+  up=$(realpath --relative-to=in / )/
+  for ((i = 0; i < 5000; i++)); do
+    dots=$(printf '%*s' $((i % 80)) '' | sed 's| |./|g')
+    ups=$(printf '%*s' $((i / 80)) '' | sed 's| |../|g')
+    printf 'IncludeFile "%s%s%susr/share/doc/Missing.pbi"\n' "$dots" "$up" "$ups"
+  done > in/spellings.pb
+  printf 'ProcedureDLL Spelled()\n' >> in/spellings.pb
+  header 'Spelled.i ()' > want.pbi
+  mb=200 expect "5,000 spellings of a large folder" 0 want.pbi - -- "$cli" in/spellings.pb
+
+  # A source too big for the memory the process may use ends with a message, not with the kernel's
+  # kill: 100 MB of line feeds in a memory cgroup of 1 GiB (cgroup v2 with its memory controller,
+  # as root; skipped elsewhere).
+  cg=/sys/fs/cgroup/gantrell-test-$$
+  if ((!sanitized)) && grep -qw memory /sys/fs/cgroup/cgroup.subtree_control 2>/dev/null &&
+    mkdir "$cg" 2>/dev/null; then
+    echo 1G > "$cg/memory.max"
+    echo 0 > "$cg/memory.swap.max" 2>/dev/null
+    head -c 100000000 /dev/zero | tr '\0' '\n' > in/feeds.pb
+    expect "100 MB of line feeds in 1 GiB" 1 /dev/null "gantrell: Out of memory." -- \
+      sh -c 'echo $$ > "$0/cgroup.procs" && exec "$@"' "$cg" "$cli" in/feeds.pb
+    rm in/feeds.pb
+    rmdir "$cg"
+  else
+    echo "no memory cgroup could be made: the 1 GiB case is skipped" >&2
+  fi
+fi
 
 # Pipes: nothing waits for a writer that never comes, or for the program's own output.
 # FIFOs, /dev/std*, /proc and sockets are Linux's: skipped under wine.

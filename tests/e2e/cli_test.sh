@@ -28,6 +28,16 @@ gantrell: Some include files can't be opened."
 expect "--strict with a missing include" 1 /dev/null "$strict" -- "$cli" --strict -o s.pbi tree/main.pb
 expect "--strict tokens" 1 /dev/null "$strict" -- "$cli" --strict --tokens tree/main.pb
 
+# A name that is not beside its includer is looked for in the main source's folder, never in the
+# working folder, whatever that holds.
+mkdir -p home/sub
+printf 'XIncludeFile "sub/a.pbi"\n' > home/main.pb
+printf 'XIncludeFile "x.pbi"\n' > home/sub/a.pbi
+printf 'ProcedureDLL Home()\n' > home/x.pbi
+printf 'ProcedureDLL Elsewhere()\n' > x.pbi
+header 'Home.i ()' > home.pbi
+expect "the main folder, run from another folder" 0 home.pbi "" -- "$cli" home/main.pb
+
 # -o replaces a file whole, keeping its mode; through a link it replaces the link's target.
 printf 'old content, longer than the new one %.0s' {1..200} > existing.pbi
 chmod 640 existing.pbi

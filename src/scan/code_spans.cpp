@@ -1,0 +1,19 @@
+#include "scan/code_spans.h"
+
+Span spanAt(std::string_view line, size_t at) {
+  switch (line[at]) {
+    case '"': {
+      const size_t close = line.find('"', at + 1);
+      if (close == std::string_view::npos) return {SpanKind::Code, at + 1};
+      return {SpanKind::String, close + 1};
+    }
+    case '\'': {
+      const size_t close = line.find('\'', at + 1);
+      return {SpanKind::Character, close == std::string_view::npos ? line.size() : close + 1};
+    }
+    case ';':
+      return {SpanKind::Comment, line.size()};
+    default:
+      return {SpanKind::Code, at + 1};
+  }
+}

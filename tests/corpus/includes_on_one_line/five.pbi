@@ -1,0 +1,2 @@
+ProcedureDLL Five()
+EndProcedure

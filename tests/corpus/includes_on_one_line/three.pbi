@@ -1,0 +1,2 @@
+ProcedureDLL Three()
+EndProcedure

@@ -1,0 +1,2 @@
+ProcedureDLL One()
+EndProcedure
