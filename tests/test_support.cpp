@@ -61,3 +61,13 @@ std::vector<std::string> matchesOf(const Pattern* pattern, const std::string& te
   }
   return matches;
 }
+
+bool patternEndsLiteralsAsTheLexer(const std::string& text) {
+  if (text.find("~\"") != std::string::npos) return false;
+  int quotes = 0;
+  for (const char c : text) {
+    if (c == '\n') quotes = 0;
+    if (c == '"' && ++quotes > 2) return false;
+  }
+  return true;
+}

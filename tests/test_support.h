@@ -36,4 +36,9 @@ std::string readTextLines(const std::string& path);
 /// goes on behind the first copy of the match in that rest.
 std::vector<std::string> matchesOf(const Pattern* pattern, const std::string& text);
 
+/// Tells whether the token pattern alone ends every literal of the text where the lexer does:
+/// false where a line holds a third double quote or an escaped string ("~" and a quote), whose
+/// literals end where the compiler ends them rather than at the line's last quote.
+bool patternEndsLiteralsAsTheLexer(const std::string& text);
+
 #endif  // GANTRELL_TESTS_TEST_SUPPORT_H_

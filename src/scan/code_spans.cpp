@@ -7,6 +7,17 @@ Span spanAt(std::string_view line, size_t at) {
       if (close == std::string_view::npos) return {SpanKind::Code, at + 1};
       return {SpanKind::String, close + 1};
     }
+    case '~': {
+      if (at + 1 >= line.size() || line[at + 1] != '"') return {SpanKind::Code, at + 1};
+      for (size_t i = at + 2; i < line.size(); ++i) {
+        if (line[i] == '\\') {
+          ++i;  // the escaped character, a double quote or a backslash too
+        } else if (line[i] == '"') {
+          return {SpanKind::String, i + 1};
+        }
+      }
+      return {SpanKind::Code, at + 1};
+    }
     case '\'': {
       const size_t close = line.find('\'', at + 1);
       return {SpanKind::Character, close == std::string_view::npos ? line.size() : close + 1};

@@ -16,9 +16,11 @@ struct Span {
 };
 
 /// Returns the stretch that starts at `at` in `line` (one line, without its line feed), where
-/// `at` lies in code: a string literal from a double quote to the next one, a character literal
-/// from an apostrophe to the next one or else to the end of the line, a comment from ";" to the
-/// end of the line; anything else, a double quote without a partner too, is one byte of code.
+/// `at` lies in code: a string literal from a double quote to the next one, an escaped string
+/// from "~" and a double quote to the next double quote that no "\" escapes ("\\" is one
+/// escaped backslash), a character literal from an apostrophe to the next one or else to the end
+/// of the line, a comment from ";" to the end of the line; anything else, a double quote without
+/// a partner too, is one byte of code.
 Span spanAt(std::string_view line, size_t at);
 
 #endif  // GANTRELL_SCAN_CODE_SPANS_H_

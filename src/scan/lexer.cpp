@@ -22,7 +22,7 @@ enum class Start : uint8_t {
   Digits,  // a run of decimal digits
   Single,  // one byte on its own: an operator, a point, a comma, a quote or a line feed
   Blank,   // no match starts here: the byte is skipped
-  Literal, // a double quote or ";": where its string or comment ends is code_spans.h's rule
+  Literal, // a double quote, "~" or ";": where its string or comment ends is code_spans.h's rule
 };
 
 constexpr std::array<Start, 256> kStarts = [] {
@@ -32,7 +32,7 @@ constexpr std::array<Start, 256> kStarts = [] {
   for (int c = '0'; c <= '9'; ++c) starts[c] = Start::Digits;
   for (const char c : std::string_view("-+*/^().,@?=!&%~<>|[]{}\\'\n"))
     starts[static_cast<unsigned char>(c)] = Start::Single;
-  starts['"'] = starts[';'] = Start::Literal;
+  starts['"'] = starts['~'] = starts[';'] = Start::Literal;
   // No alternative of the pattern starts with any other byte. The NUL after the text is none of
   // these: it ends every run.
   for (int c = 1; c < 256; ++c)
@@ -156,17 +156,17 @@ bool RawMatches::next(RawMatch* match) {
       case Start::Literal: {
         const std::string_view line(start, static_cast<size_t>(lineEnd(start) - start));
         const Span span = spanAt(line, 0);
+        if (span.kind == SpanKind::Code && *start == '~') {  // "~" that opens no string
+          kind = TokenKind::Operator;
+          break;
+        }
         if (span.kind == SpanKind::Code || span.end < 2) {  // no partner, or ";" alone
           ++at_;
           continue;
         }
-        if (span.kind == SpanKind::Comment) {
-          *match = {start, span.end, TokenKind::Comment};
-        } else {
-          // The token of a string runs on to the last double quote of its line.
-          const size_t last = line.find_last_of('"') + 1;
-          *match = {start, last, stringKind(start, last)};
-        }
+        *match = {start, span.end,
+                  span.kind == SpanKind::Comment ? TokenKind::Comment
+                                                 : stringKind(start, span.end)};
         at_ += match->length;
         return true;
       }
@@ -234,30 +234,22 @@ bool RawMatches::next(RawMatch* match) {
       }
     }
     if (is(match, '\'')) {
-      // A character literal runs to the next apostrophe; without one it ends with its line,
-      // whose line feed stays a token of its own (code_spans.h). Its token joins the raw matches
-      // of its own bytes; a double quote or ";" in a closed one is a character of it, as written.
+      // A character literal runs to the next apostrophe on its line and is kept as written,
+      // blanks, double quotes and ";" included (code_spans.h). Without one it ends with its line,
+      // whose line feed stays a token of its own, and its token joins the raw matches of its bytes.
       const char* lineEnd = matches.lineEnd(match.text);
       const Span span = spanAt(std::string_view(match.text, lineEnd - match.text), 0);
-      const bool closed = span.end >= 2 && match.text[span.end - 1] == '\'';
-      const char* innerEnd = match.text + span.end - (closed ? 1 : 0);
-      joined = "'";
-      int32_t taken = closed ? 1 : 0;
-      for (const char* at = match.text + 1; at < innerEnd;) {
-        const char* stop = at;
-        while (closed && stop < innerEnd && *stop != '"' && *stop != ';') ++stop;
-        if (!closed) stop = innerEnd;
-        RawMatches inner(pattern, at, static_cast<size_t>(stop - at));
+      if (span.end >= 2 && match.text[span.end - 1] == '\'') {
+        token = std::string_view(match.text, span.end);
+        raw.skipTo(match.text + span.end, 0);
+      } else {
+        joined = "'";
+        int32_t taken = 0;
+        RawMatches inner(pattern, match.text + 1, span.end - 1);
         for (RawMatch piece; inner.next(&piece); ++taken) joined.append(piece.text, piece.length);
-        if (stop < innerEnd) {
-          joined += *stop++;
-          ++taken;
-        }
-        at = stop;
+        raw.skipTo(match.text + span.end, taken);
+        token = joined;
       }
-      if (closed) joined += '\'';
-      raw.skipTo(match.text + span.end, taken);
-      token = joined;
       kind = TokenKind::Number;
     }
     sink(token, kind, line, context);
