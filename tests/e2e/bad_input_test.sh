@@ -128,13 +128,18 @@ if ((!wine)); then
   mb=200 expect "5,000 spellings of a large folder" 0 want.pbi - -- "$cli" in/spellings.pb
 
   # A source too big for the memory the process may use ends with a message, not with the kernel's
-  # kill: 100 MB of line feeds in a memory cgroup of 1 GiB (cgroup v2 with its memory controller,
-  # as root; skipped elsewhere).
-  cg=/sys/fs/cgroup/gantrell-test-$$
-  if ((!sanitized)) && grep -qw memory /sys/fs/cgroup/cgroup.subtree_control 2>/dev/null &&
-    mkdir "$cg" 2>/dev/null; then
-    echo 1G > "$cg/memory.max"
-    echo 0 > "$cg/memory.swap.max" 2>/dev/null
+  # kill: 100 MB of line feeds in a memory cgroup of 1 GiB (as root, under cgroup v2 with its
+  # memory controller or in v1's memory hierarchy below the test's own group; skipped elsewhere).
+  v1=/sys/fs/cgroup/memory$(sed -n 's/^[0-9]*:memory://p' /proc/self/cgroup)
+  if [[ -f /sys/fs/cgroup/cgroup.subtree_control ]]; then
+    cg=/sys/fs/cgroup/gantrell-test-$$ limit=memory.max
+    grep -qw memory /sys/fs/cgroup/cgroup.subtree_control || cg=
+  else
+    cg=${v1%/}/gantrell-test-$$ limit=memory.limit_in_bytes
+  fi
+  if ((!sanitized)) && [[ -n $cg ]] && mkdir "$cg" 2>/dev/null; then
+    echo 1G > "$cg/$limit"
+    { echo 0 > "$cg/memory.swap.max"; } 2>/dev/null  # v2: no swap to spill into
     head -c 100000000 /dev/zero | tr '\0' '\n' > in/feeds.pb
     expect "100 MB of line feeds in 1 GiB" 1 /dev/null "gantrell: Out of memory." -- \
       sh -c 'echo $$ > "$0/cgroup.procs" && exec "$@"' "$cg" "$cli" in/feeds.pb
