@@ -1,5 +1,7 @@
 #include "text/memory_budget.h"
 
+#include <cstdlib>
+
 namespace {
 
 // Bytes taken and the cap on them; SIZE_MAX as the cap means none. The cap is read from the
@@ -31,6 +33,32 @@ bool takeFromMemoryBudget(size_t bytes) {
 }
 
 void giveToMemoryBudget(size_t bytes) { used -= bytes < used ? bytes : used; }
+
+namespace {
+
+// Each block of budgetedMalloc keeps its size in front of it, so that freeing it gives the bytes
+// back; the field keeps the block's alignment.
+constexpr size_t kSizeField = alignof(std::max_align_t);
+
+}  // namespace
+
+void* budgetedMalloc(size_t bytes) {
+  if (bytes > SIZE_MAX - kSizeField || !takeFromMemoryBudget(bytes + kSizeField)) return nullptr;
+  char* block = static_cast<char*>(std::malloc(bytes + kSizeField));
+  if (block == nullptr) {
+    giveToMemoryBudget(bytes + kSizeField);
+    return nullptr;
+  }
+  *reinterpret_cast<size_t*>(block) = bytes + kSizeField;
+  return block + kSizeField;
+}
+
+void budgetedFree(void* data) {
+  if (data == nullptr) return;
+  char* block = static_cast<char*>(data) - kSizeField;
+  giveToMemoryBudget(*reinterpret_cast<size_t*>(block));
+  std::free(block);
+}
 
 size_t defaultMemoryBudget() {
   const uint64_t limit = systemMemoryLimit();

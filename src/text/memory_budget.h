@@ -20,6 +20,13 @@ bool takeFromMemoryBudget(size_t bytes);
 /// Gives back `bytes` taken before, once the memory they stood for is freed.
 void giveToMemoryBudget(size_t bytes);
 
+/// Allocates `bytes` taken from the budget, for libraries that take a malloc of their own; null
+/// when the budget or the heap has too few. The block remembers its size for budgetedFree.
+void* budgetedMalloc(size_t bytes);
+
+/// Frees a block of budgetedMalloc (null is ignored) and gives its bytes back to the budget.
+void budgetedFree(void* block);
+
 /// The memory this process may really use: the limit of its memory cgroup (v2 `memory.max`, v1
 /// `memory.limit_in_bytes`, the lowest on the way up) where one is set and lower than the
 /// machine's physical memory, else that memory; on Windows the physical memory or the address

@@ -15,35 +15,10 @@ struct Pattern {
   pcre_jit_stack* stack;  // the native code's stack, or null when there is no native code
 };
 
-namespace {
-
-// PCRE's allocations for compiled code count against the memory budget. Each block keeps its
-// size in front of it, so that freeing it gives the bytes back.
-constexpr size_t kSizeField = alignof(std::max_align_t);
-
-void* budgetedAllocation(size_t bytes) {
-  if (!takeFromMemoryBudget(bytes + kSizeField)) return nullptr;
-  char* block = static_cast<char*>(std::malloc(bytes + kSizeField));
-  if (block == nullptr) {
-    giveToMemoryBudget(bytes + kSizeField);
-    return nullptr;
-  }
-  *reinterpret_cast<size_t*>(block) = bytes + kSizeField;
-  return block + kSizeField;
-}
-
-void budgetedRelease(void* data) {
-  if (data == nullptr) return;
-  char* block = static_cast<char*>(data) - kSizeField;
-  giveToMemoryBudget(*reinterpret_cast<size_t*>(block));
-  std::free(block);
-}
-
-}  // namespace
-
 Pattern* backendCompile(const char* patternText) {
-  pcre_malloc = budgetedAllocation;
-  pcre_free = budgetedRelease;
+  // PCRE's allocations count against the memory budget.
+  pcre_malloc = budgetedMalloc;
+  pcre_free = budgetedFree;
   const char* error = nullptr;
   int errorOffset = 0;
   pcre* code = pcre_compile(patternText, 0, &error, &errorOffset, nullptr);

@@ -21,27 +21,10 @@ struct Pattern {
 
 namespace {
 
-// PCRE2's allocations count against the memory budget. Each block keeps its
-// size in front of it, so that freeing it gives the bytes back.
-constexpr size_t kSizeField = alignof(std::max_align_t);
+// PCRE2's allocations count against the memory budget.
+void* budgetedAllocation(PCRE2_SIZE bytes, void*) { return budgetedMalloc(bytes); }
 
-void* budgetedAllocation(PCRE2_SIZE bytes, void*) {
-  if (!takeFromMemoryBudget(bytes + kSizeField)) return nullptr;
-  char* block = static_cast<char*>(std::malloc(bytes + kSizeField));
-  if (block == nullptr) {
-    giveToMemoryBudget(bytes + kSizeField);
-    return nullptr;
-  }
-  *reinterpret_cast<size_t*>(block) = bytes + kSizeField;
-  return block + kSizeField;
-}
-
-void release(void* data, void*) {
-  if (data == nullptr) return;
-  char* block = static_cast<char*>(data) - kSizeField;
-  giveToMemoryBudget(*reinterpret_cast<size_t*>(block));
-  std::free(block);
-}
+void release(void* data, void*) { budgetedFree(data); }
 
 }  // namespace
 
