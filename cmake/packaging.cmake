@@ -18,9 +18,6 @@ if(GANTRELL_GTK)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
   install(FILES ${GANTRELL_LINUX_DIR}/gantrell.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-  # The one lintian note on the package, explained in the file.
-  install(FILES ${GANTRELL_LINUX_DIR}/lintian-overrides
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME gantrell)
   list(APPEND gantrell_pages gantrell-gtk.1)
 endif()
 
