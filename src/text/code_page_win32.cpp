@@ -10,15 +10,7 @@ unsigned char lowerCaseHighByte(unsigned char byte) {
   return static_cast<unsigned char>(buffer[0]);
 }
 
-std::string eightBitToUtf8(std::string_view bytes) {
-  if (bytes.empty()) return std::string();
-  const int count = static_cast<int>(bytes.size());
-  const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), count, nullptr, 0);
-  if (size <= 0) return std::string();
-  std::wstring wide(static_cast<size_t>(size), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), count, &wide[0], size);
-  return narrow(wide);
-}
+std::string eightBitToUtf8(std::string_view bytes) { return narrow(widenFrom(bytes, CP_ACP)); }
 
 bool utf8ToEightBit(std::string_view text, std::string* bytes) {
   bytes->clear();

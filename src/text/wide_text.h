@@ -5,6 +5,10 @@
 #include <string>
 #include <string_view>
 
+/// Converts text of the Windows code page `codePage` (CP_UTF8, CP_ACP, ...) to UTF-16; "" for
+/// text that does not convert.
+std::wstring widenFrom(std::string_view text, unsigned codePage);
+
 /// Converts UTF-8 to UTF-16 for the wide functions; a zero byte stays a zero unit.
 std::wstring widen(std::string_view text);
 
