@@ -1,0 +1,205 @@
+#include "scan/macros.h"
+
+#include "scan/statements.h"
+#include "text/text_ops.h"
+
+namespace {
+
+// The most bytes of macro bodies one expansion may copy in all, so that macros whose bodies use
+// each other many times over end as too large rather than in a long wait.
+constexpr size_t kMaxExpansionWork = 16 * kMaxExpansionSize;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+size_t nameEnd(std::string_view text, size_t at) {
+  while (at < text.size() && isNameByte(text[at])) ++at;
+  return at;
+}
+
+std::string lowered(std::string_view text) { return lowerCase(std::string(text)); }
+
+// Reads the arguments of a use, from the "(" at `open` to its ")"; false when it isn't closed.
+bool readArguments(std::string_view text, size_t open, std::vector<std::string_view>* arguments,
+                   size_t* end) {
+  int depth = 0;
+  size_t start = open + 1;
+  for (size_t at = open; at < text.size();) {
+    if (startsLiteral(text, at)) {
+      at = literalEnd(text, at);
+      continue;
+    }
+    const char c = text[at];
+    if (c == '(') ++depth;
+    if ((c == ',' && depth == 1) || (c == ')' && depth == 1)) {
+      arguments->push_back(trimBlanks(text.substr(start, at - start)));
+      start = at + 1;
+    }
+    ++at;
+    if (c == ')' && --depth == 0) {
+      *end = at;
+      return true;
+    }
+  }
+  return false;
+}
+
+class Expander {
+ public:
+  explicit Expander(const std::unordered_map<std::string, MacroDefinition>& macros)
+      : macros_(macros) {}
+
+  // Appends `text` with its macro uses expanded to `out`; false when the expansion fails.
+  bool expandInto(std::string_view text, int depth, std::string* out) {
+    size_t at = 0;
+    while (at < text.size()) {
+      if (startsLiteral(text, at)) {
+        const size_t end = literalEnd(text, at);
+        out->append(text.substr(at, end - at));
+        at = end;
+        continue;
+      }
+      if (!isNameByte(text[at])) {
+        out->push_back(text[at++]);
+        continue;
+      }
+      const size_t end = nameEnd(text, at);
+      const std::string_view name = text.substr(at, end - at);
+      const char before = at == 0 ? ' ' : text[at - 1];
+      const bool candidate = !isDigit(name[0]) && before != '#' && before != '$' &&
+                             (end == text.size() || text[end] != '$');
+      const auto found = candidate ? macros_.find(lowered(name)) : macros_.end();
+      if (found == macros_.end()) {
+        out->append(name);
+        at = end;
+        continue;
+      }
+      const MacroDefinition& macro = found->second;
+      std::vector<std::string_view> arguments;
+      size_t useEnd = end;
+      if (macro.takesArguments) {
+        size_t open = end;
+        while (open < text.size() && (text[open] == ' ' || text[open] == '\t')) ++open;
+        if (open == text.size() || text[open] != '(' ||
+            !readArguments(text, open, &arguments, &useEnd)) {
+          // Without its arguments the name is left as it stands.
+          out->append(name);
+          at = end;
+          continue;
+        }
+      }
+      if (depth + 1 > kMaxMacroNesting) return fail(Expansion::Outcome::TooDeep);
+      work_ += macro.body.size() + 1;
+      std::string body;
+      if (work_ > kMaxExpansionWork || !substitute(macro, arguments, &body))
+        return fail(Expansion::Outcome::TooLarge);
+      if (!expandInto(body, depth + 1, out)) return false;
+      expanded_ = true;
+      at = useEnd;
+    }
+    if (out->size() > kMaxExpansionSize) return fail(Expansion::Outcome::TooLarge);
+    return true;
+  }
+
+  bool expanded() const { return expanded_; }
+  Expansion::Outcome failure() const { return failure_; }
+
+ private:
+  bool fail(Expansion::Outcome outcome) {
+    failure_ = outcome;
+    return false;
+  }
+
+  // The body with each parameter replaced by its argument (or default value), and each "#"
+  // between two name characters dropped, joining them.
+  bool substitute(const MacroDefinition& macro, const std::vector<std::string_view>& arguments,
+                  std::string* out) {
+    const std::string_view body = macro.body;
+    for (size_t at = 0; at < body.size();) {
+      if (out->size() > kMaxExpansionSize) return false;
+      if (startsLiteral(body, at)) {
+        const size_t end = literalEnd(body, at);
+        out->append(body.substr(at, end - at));
+        at = end;
+        continue;
+      }
+      const char c = body[at];
+      if (c == '#' && !out->empty() && isNameByte(out->back()) && at + 1 < body.size() &&
+          isNameByte(body[at + 1])) {
+        ++at;
+        continue;
+      }
+      if (!isNameByte(c) || isDigit(c)) {
+        const size_t end = isDigit(c) ? nameEnd(body, at) : at + 1;
+        out->append(body.substr(at, end - at));
+        at = end;
+        continue;
+      }
+      const size_t end = nameEnd(body, at);
+      const std::string_view name = body.substr(at, end - at);
+      size_t index = 0;
+      while (index < macro.parameters.size() &&
+             !lowerCaseEquals(std::string(name), macro.parameters[index].c_str()))
+        ++index;
+      if (index == macro.parameters.size()) {
+        out->append(name);
+      } else if (index < arguments.size() && !arguments[index].empty()) {
+        out->append(arguments[index]);
+      } else {
+        out->append(macro.defaults[index]);
+      }
+      at = end;
+    }
+    return out->size() <= kMaxExpansionSize;
+  }
+
+  const std::unordered_map<std::string, MacroDefinition>& macros_;
+  size_t work_ = 0;
+  bool expanded_ = false;
+  Expansion::Outcome failure_ = Expansion::Outcome::Unchanged;
+};
+
+}  // namespace
+
+bool readMacroHead(std::string_view head, MacroDefinition* macro) {
+  head = trimBlanks(head);
+  const size_t end = nameEnd(head, 0);
+  if (end == 0 || isDigit(head[0])) return false;
+  macro->name = std::string(head.substr(0, end));
+  std::string_view rest = trimBlanks(head.substr(end));
+  macro->takesArguments = !rest.empty() && rest[0] == '(';
+  if (!macro->takesArguments) return true;
+  std::vector<std::string_view> parameters;
+  size_t close = 0;
+  if (!readArguments(rest, 0, &parameters, &close)) return false;
+  for (std::string_view parameter : parameters) {
+    if (parameter.empty()) continue;  // "Name()" takes no parameter
+    const size_t equals = parameter.find('=');
+    macro->parameters.emplace_back(lowered(trimBlanks(parameter.substr(0, equals))));
+    macro->defaults.emplace_back(
+        equals == std::string_view::npos ? "" : trimBlanks(parameter.substr(equals + 1)));
+  }
+  return true;
+}
+
+void MacroTable::define(MacroDefinition macro) {
+  std::string key = lowered(macro.name);
+  macros_[std::move(key)] = std::move(macro);
+}
+
+void MacroTable::undefine(std::string_view name) { macros_.erase(lowered(trimBlanks(name))); }
+
+bool MacroTable::defines(std::string_view name) const { return macros_.count(lowered(name)) != 0; }
+
+Expansion MacroTable::expand(std::string_view text) const {
+  Expansion expansion;
+  if (macros_.empty()) return expansion;
+  Expander expander(macros_);
+  std::string out;
+  if (!expander.expandInto(text, 0, &out)) {
+    expansion.outcome = expander.failure();
+  } else if (expander.expanded()) {
+    expansion.outcome = Expansion::Outcome::Expanded;
+    expansion.text = std::move(out);
+  }
+  return expansion;
+}

@@ -1,0 +1,57 @@
+// Macros as the compiler expands them: definitions with parameters and default values, "#"
+// concatenation, macros used inside macros.
+#ifndef GANTRELL_SCAN_MACROS_H_
+#define GANTRELL_SCAN_MACROS_H_
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+/// The deepest a macro's expansion may use further macros.
+constexpr int kMaxMacroNesting = 64;
+
+/// The largest text an expansion may grow to.
+constexpr size_t kMaxExpansionSize = 1 << 20;
+
+/// One macro: its parameters with their default values, and its body (statements of one body
+/// line joined by " : ", body lines by line feeds).
+struct MacroDefinition {
+  std::string name;
+  bool takesArguments = false;  // declared with parentheses, so used with them
+  std::vector<std::string> parameters;
+  std::vector<std::string> defaults;  // "" where the parameter has none
+  std::string body;
+};
+
+/// Reads a macro's head, the text after the word "Macro" ("Name(a, b = 1)"); false when it
+/// names no macro.
+bool readMacroHead(std::string_view head, MacroDefinition* macro);
+
+/// What an expansion gave.
+struct Expansion {
+  enum class Outcome { Unchanged, Expanded, TooDeep, TooLarge };
+  Outcome outcome = Outcome::Unchanged;
+  std::string text;  // Expanded: the text with every macro use replaced
+};
+
+/// The macros defined so far, by their names in any letter case.
+class MacroTable {
+ public:
+  /// Defines a macro; an earlier one of the same name is replaced.
+  void define(MacroDefinition macro);
+  /// Removes a macro (UndefineMacro).
+  void undefine(std::string_view name);
+  /// Tells whether a macro of this name is defined.
+  bool defines(std::string_view name) const;
+  /// Tells whether no macro is defined.
+  bool empty() const { return macros_.empty(); }
+  /// Replaces each use of a macro in `text` (code outside literals) by its expansion.
+  Expansion expand(std::string_view text) const;
+
+ private:
+  std::unordered_map<std::string, MacroDefinition> macros_;
+};
+
+#endif  // GANTRELL_SCAN_MACROS_H_
