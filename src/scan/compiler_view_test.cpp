@@ -141,6 +141,15 @@ TEST(CompilerView, ConstantsEnumerationsModulesAndDefinedDecideConditions) {
        "DeclareModule Cfg\n#Level = 3\nCompilerIf #Level = 3 : in : CompilerEndIf\n"
        "EndDeclareModule\nCompilerIf Cfg::#Level = 3 And Defined(Cfg, #PB_Module)\nout\n"
        "CompilerEndIf\nCompilerIf #Level = 3\nunknown\nCompilerElse\nhere\nCompilerEndIf"},
+      // A procedure declared only in an undecided branch may or may not be defined.
+      {"CompilerIf #PB_Compiler_OS = 1\nProcedure P()\nCompilerEndIf\nCompilerIf Defined(P, "
+       "#PB_Procedure)\na\nCompilerElse\nb\nCompilerEndIf\nPrototype.l Cb(x)\nDeclareCDLL.l "
+       "D(x)\nCompilerIf Defined(Cb, #PB_Prototype) And Defined(D, 53) : c : CompilerElse : d : "
+       "CompilerEndIf",
+       "CompilerIf #PB_Compiler_OS = 1\nProcedure P()\nCompilerEndIf\nCompilerIf Defined(P, "
+       "#PB_Procedure)\na\nCompilerElse\nb\nCompilerEndIf\nPrototype.l Cb(x)\nDeclareCDLL.l "
+       "D(x)\n~CompilerIf Defined(Cb, #PB_Prototype) And Defined(D, 53) : c : CompilerElse : "
+       "CompilerEndIf"},
       // A constant defined in a skipped branch is not defined.
       {"CompilerIf #False\n#X = 1\nCompilerEndIf\nCompilerIf Defined(X, #PB_Constant)\nx\n"
        "CompilerEndIf",

@@ -8,9 +8,9 @@
 
 namespace {
 
-// The longest string a constant expression builds; a longer one is unknown, so that constants
-// that double each other's text can't exhaust memory.
-constexpr size_t kMaxStringLength = 65536;
+// The longest string a constant expression builds (a path's length at most); a longer one is
+// unknown, so that constants that double each other's text cost neither memory nor time.
+constexpr size_t kMaxStringLength = 4096;
 
 // The deepest nesting of parentheses and prefix operators read; deeper text is unknown.
 constexpr int kMaxDepth = 256;

@@ -5,9 +5,10 @@
 
 namespace {
 
-// The most bytes of macro bodies one expansion may copy in all, so that macros whose bodies use
-// each other many times over end as too large rather than in a long wait.
+// The most bytes of macro bodies one expansion, and all the expansions of a source, may copy:
+// macros whose bodies use each other many times over end as too large rather than in a long wait.
 constexpr size_t kMaxExpansionWork = 16 * kMaxExpansionSize;
+constexpr size_t kMaxSourceExpansionWork = 8 * kMaxExpansionWork;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -45,8 +46,8 @@ bool readArguments(std::string_view text, size_t open, std::vector<std::string_v
 
 class Expander {
  public:
-  explicit Expander(const std::unordered_map<std::string, MacroDefinition>& macros)
-      : macros_(macros) {}
+  Expander(const std::unordered_map<std::string, MacroDefinition>& macros, size_t* spent)
+      : macros_(macros), spent_(spent) {}
 
   // Appends `text` with its macro uses expanded to `out`; false when the expansion fails.
   bool expandInto(std::string_view text, int depth, std::string* out) {
@@ -89,8 +90,10 @@ class Expander {
       }
       if (depth + 1 > kMaxMacroNesting) return fail(Expansion::Outcome::TooDeep);
       work_ += macro.body.size() + 1;
+      *spent_ += macro.body.size() + 1;
       std::string body;
-      if (work_ > kMaxExpansionWork || !substitute(macro, arguments, &body))
+      if (work_ > kMaxExpansionWork || *spent_ > kMaxSourceExpansionWork ||
+          !substitute(macro, arguments, &body))
         return fail(Expansion::Outcome::TooLarge);
       if (!expandInto(body, depth + 1, out)) return false;
       expanded_ = true;
@@ -153,6 +156,7 @@ class Expander {
   }
 
   const std::unordered_map<std::string, MacroDefinition>& macros_;
+  size_t* spent_;
   size_t work_ = 0;
   bool expanded_ = false;
   Expansion::Outcome failure_ = Expansion::Outcome::Unchanged;
@@ -190,10 +194,10 @@ void MacroTable::undefine(std::string_view name) { macros_.erase(lowered(trimBla
 
 bool MacroTable::defines(std::string_view name) const { return macros_.count(lowered(name)) != 0; }
 
-Expansion MacroTable::expand(std::string_view text) const {
+Expansion MacroTable::expand(std::string_view text) {
   Expansion expansion;
   if (macros_.empty()) return expansion;
-  Expander expander(macros_);
+  Expander expander(macros_, &spent_);
   std::string out;
   if (!expander.expandInto(text, 0, &out)) {
     expansion.outcome = expander.failure();

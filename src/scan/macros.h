@@ -48,10 +48,11 @@ class MacroTable {
   /// Tells whether no macro is defined.
   bool empty() const { return macros_.empty(); }
   /// Replaces each use of a macro in `text` (code outside literals) by its expansion.
-  Expansion expand(std::string_view text) const;
+  Expansion expand(std::string_view text);
 
  private:
   std::unordered_map<std::string, MacroDefinition> macros_;
+  size_t spent_ = 0;  // the body bytes all expansions have copied
 };
 
 #endif  // GANTRELL_SCAN_MACROS_H_

@@ -12,7 +12,7 @@ void define(MacroTable* table, const char* head, const char* body) {
 }
 
 // The expansion's text, "=" when nothing was expanded, or "!deep" / "!large".
-std::string expand(const MacroTable& table, const std::string& text) {
+std::string expand(MacroTable& table, const std::string& text) {
   const Expansion expansion = table.expand(text);
   switch (expansion.outcome) {
     case Expansion::Outcome::Unchanged:
