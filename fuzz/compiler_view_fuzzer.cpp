@@ -14,8 +14,9 @@
 
 namespace {
 
-const char* const kTargets[] = {"",          "windows-x86", "windows-x64", "linux-x64",
-                                "linux-arm64", "macos-x64", "macos-arm64", "amiga-68k"};
+const char* const kTargets[] = {
+    "",          "windows-x86", "windows-x64", "linux-x64", "linux-arm64",
+    "macos-x64", "macos-arm64", "amiga-68k"};
 
 // Checks an error's message and, where `line` is not 0, that it names that line.
 void checkFailure(const LineVerdict& verdict, int32_t line) {
@@ -52,9 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (text == "\xF6" && depth > 1) {
       --depth;
       const LineVerdict left = view.leaveFile();
-      FUZZ_CHECK(left.action == LineVerdict::Action::Keep ||
-                     left.action == LineVerdict::Action::Fail,
-                 "leaving a file gives a line to read");
+      FUZZ_CHECK(
+          left.action == LineVerdict::Action::Keep || left.action == LineVerdict::Action::Fail,
+          "leaving a file gives a line to read");
       if (left.action == LineVerdict::Action::Fail) {
         checkFailure(left, 0);
         return 0;

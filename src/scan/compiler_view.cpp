@@ -228,7 +228,8 @@ class CompilerView::State : public ExpressionContext {
   }
 
   LineVerdict readLine(std::string_view text, int32_t line) {
-    if (!inMacro_ && !inEnumeration_ && macros_.empty() && !mayMatter(text))
+    if (!inMacro_ && !inEnumeration_ && !mayMatter(text) &&
+        (macros_.empty() || !macros_.usedIn(text)))
       return {region() == Region::Skipped ? LineVerdict::Action::Drop : LineVerdict::Action::Keep,
               {}};
     Output out;
@@ -322,7 +323,17 @@ class CompilerView::State : public ExpressionContext {
     std::string_view rest;
     const std::string word = firstWord(statement, &rest);
     if (inMacro_) {
-      if (word == "endmacro") {
+      // A body of one quote on the macro's line leaves the literal open, "EndMacro" inside it:
+      // the macro ends there all the same.
+      const bool quoteEnds = (statement[0] == '"' || statement[0] == '\'') &&
+                             literalEnd(statement, 0) == statement.size() &&
+                             (statement.size() == 1 || statement.back() != statement[0]) &&
+                             lowered(statement).find("endmacro") != std::string::npos;
+      if (quoteEnds) {
+        if (!macro_.body.empty()) macro_.body += macroLine_ == line ? " : " : "\n";
+        macro_.body += statement[0];
+      }
+      if (word == "endmacro" || quoteEnds) {
         inMacro_ = false;
         if (macroRegion_ == Region::Skipped) {
           out->changed = true;

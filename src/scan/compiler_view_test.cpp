@@ -173,6 +173,8 @@ TEST(CompilerView, MacrosAreExpandedWhereTheyAreUsed) {
        "~CompilerIf #False//CompilerElse/Yes()/CompilerEndIf"},
       {"CompilerIf #False\nMacro Hidden\nCompilerEndIf\nEndMacro\nCompilerEndIf\nHidden",
        "CompilerIf #False\n-\n-\n-\nCompilerEndIf\nHidden"},
+      {"Macro DQ : \" : EndMacro\nMacro Name(x) : DQ#x#DQ : EndMacro\ns = Name(abc)",
+       "Macro DQ : \" : EndMacro\nMacro Name(x) : DQ#x#DQ : EndMacro\n~s = \"abc\""},
       {"Macro Ten : 10 : EndMacro\n#T = Ten\nCompilerIf #T = Ten : t : CompilerEndIf",
        "Macro Ten : 10 : EndMacro\n~#T = 10\nCompilerIf #T = Ten : t : CompilerEndIf"},
       {"Macro Self : Self : EndMacro\nx = 1\nSelf",

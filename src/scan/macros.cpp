@@ -19,6 +19,19 @@ size_t nameEnd(std::string_view text, size_t at) {
 
 std::string lowered(std::string_view text) { return lowerCase(std::string(text)); }
 
+// The bit of a name's first letter among the names of its length.
+uint64_t firstLetterBit(std::string_view name) {
+  return uint64_t{1} << (lowerCaseByte(static_cast<unsigned char>(name[0])) & 63);
+}
+
+// Tells whether a name at `at` to `end` may be a macro's use: not a number, a constant, a hex
+// number or a string variable.
+bool mayBeUse(std::string_view text, size_t at, size_t end) {
+  const char before = at == 0 ? ' ' : text[at - 1];
+  return !isDigit(text[at]) && before != '#' && before != '$' &&
+         (end == text.size() || text[end] != '$');
+}
+
 // Reads the arguments of a use, from the "(" at `open` to its ")"; false when it isn't closed.
 bool readArguments(std::string_view text, size_t open, std::vector<std::string_view>* arguments,
                    size_t* end) {
@@ -65,10 +78,7 @@ class Expander {
       }
       const size_t end = nameEnd(text, at);
       const std::string_view name = text.substr(at, end - at);
-      const char before = at == 0 ? ' ' : text[at - 1];
-      const bool candidate = !isDigit(name[0]) && before != '#' && before != '$' &&
-                             (end == text.size() || text[end] != '$');
-      const auto found = candidate ? macros_.find(lowered(name)) : macros_.end();
+      const auto found = mayBeUse(text, at, end) ? macros_.find(lowered(name)) : macros_.end();
       if (found == macros_.end()) {
         out->append(name);
         at = end;
@@ -113,28 +123,40 @@ class Expander {
   }
 
   // The body with each parameter replaced by its argument (or default value), and each "#"
-  // between two name characters dropped, joining them.
+  // between two names dropped, joining them. A word joined so that is a macro without arguments
+  // stands for its body there, so that "DQuote#text#DQuote" makes a string of the text.
   bool substitute(const MacroDefinition& macro, const std::vector<std::string_view>& arguments,
                   std::string* out) {
     const std::string_view body = macro.body;
+    size_t wordStart = std::string::npos;  // where the word just written starts in `out`
+    bool joined = false;                   // a "#" joins the next word to the one before
+    const auto joinedWord = [&](std::string_view word) -> std::string_view {
+      const auto found = macros_.find(lowered(word));
+      if (found == macros_.end() || found->second.takesArguments) return word;
+      return trimBlanks(found->second.body);
+    };
     for (size_t at = 0; at < body.size();) {
       if (out->size() > kMaxExpansionSize) return false;
-      if (startsLiteral(body, at)) {
-        const size_t end = literalEnd(body, at);
-        out->append(body.substr(at, end - at));
-        at = end;
-        continue;
-      }
       const char c = body[at];
-      if (c == '#' && !out->empty() && isNameByte(out->back()) && at + 1 < body.size() &&
+      if (c == '#' && at > 0 && isNameByte(body[at - 1]) && at + 1 < body.size() &&
           isNameByte(body[at + 1])) {
+        if (wordStart != std::string::npos) {
+          const std::string word = out->substr(wordStart);
+          out->resize(wordStart);
+          out->append(joinedWord(word));
+        }
+        joined = true;
         ++at;
         continue;
       }
       if (!isNameByte(c) || isDigit(c)) {
-        const size_t end = isDigit(c) ? nameEnd(body, at) : at + 1;
+        const size_t end = startsLiteral(body, at) ? literalEnd(body, at)
+                           : isDigit(c)            ? nameEnd(body, at)
+                                                   : at + 1;
         out->append(body.substr(at, end - at));
         at = end;
+        wordStart = std::string::npos;
+        joined = false;
         continue;
       }
       const size_t end = nameEnd(body, at);
@@ -143,13 +165,14 @@ class Expander {
       while (index < macro.parameters.size() &&
              !lowerCaseEquals(std::string(name), macro.parameters[index].c_str()))
         ++index;
-      if (index == macro.parameters.size()) {
-        out->append(name);
-      } else if (index < arguments.size() && !arguments[index].empty()) {
-        out->append(arguments[index]);
-      } else {
-        out->append(macro.defaults[index]);
-      }
+      std::string_view word = name;
+      if (index < macro.parameters.size())
+        word = index < arguments.size() && !arguments[index].empty()
+                   ? arguments[index]
+                   : std::string_view(macro.defaults[index]);
+      wordStart = out->size();
+      out->append(joined ? joinedWord(word) : word);
+      joined = false;
       at = end;
     }
     return out->size() <= kMaxExpansionSize;
@@ -185,7 +208,29 @@ bool readMacroHead(std::string_view head, MacroDefinition* macro) {
   return true;
 }
 
+bool MacroTable::usedIn(std::string_view text) const {
+  for (size_t at = 0; at < text.size();) {
+    const char c = text[at];
+    if (startsLiteral(text, at)) {
+      at = literalEnd(text, at);
+    } else if (c == ';') {
+      return false;
+    } else if (isNameByte(c)) {
+      const size_t end = nameEnd(text, at);
+      const std::string_view name = text.substr(at, end - at);
+      if ((firstLetters_[name.size() & 63] & firstLetterBit(name)) != 0 &&
+          mayBeUse(text, at, end) && defines(name))
+        return true;
+      at = end;
+    } else {
+      ++at;
+    }
+  }
+  return false;
+}
+
 void MacroTable::define(MacroDefinition macro) {
+  firstLetters_[macro.name.size() & 63] |= firstLetterBit(macro.name);
   std::string key = lowered(macro.name);
   macros_[std::move(key)] = std::move(macro);
 }

@@ -4,6 +4,7 @@
 #define GANTRELL_SCAN_MACROS_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -47,12 +48,17 @@ class MacroTable {
   bool defines(std::string_view name) const;
   /// Tells whether no macro is defined.
   bool empty() const { return macros_.empty(); }
+  /// Tells whether the text's code (outside literals, before a comment) uses a macro.
+  bool usedIn(std::string_view text) const;
   /// Replaces each use of a macro in `text` (code outside literals) by its expansion.
   Expansion expand(std::string_view text);
 
  private:
   std::unordered_map<std::string, MacroDefinition> macros_;
   size_t spent_ = 0;  // the body bytes all expansions have copied
+  // For each name length (modulo 64), a bit for each first letter (lowered, modulo 64) that a
+  // macro name of that length has had: most names are told apart from macros without a look-up.
+  uint64_t firstLetters_[64] = {};
 };
 
 #endif  // GANTRELL_SCAN_MACROS_H_

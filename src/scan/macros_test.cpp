@@ -40,6 +40,8 @@ TEST(Macros, UsesAreReplacedWithArgumentsDefaultsAndJoinedNames) {
   define(&table, "DeclareProxyFunc(DllName, FuncName)",
          "ProcedureDLL FuncName() : !jmp [p#FuncName] : EndProcedure");
   define(&table, "Empty()", "");
+  define(&table, "DQuote", "\"");
+  define(&table, "Assert(e)", "If Not (e) : Debug DQuote#e#DQuote : EndIf");
   const std::pair<const char*, const char*> cases[] = {
       {"ProcedureDLL.boolean Init(flag.BOOLEAN)", "ProcedureDLL.i Init(flag.i)"},
       {"ColorGetter(Red, $0000FF)",
@@ -48,6 +50,7 @@ TEST(Macros, UsesAreReplacedWithArgumentsDefaultsAndJoinedNames) {
       {"Add(f(1, 2), \"a,b\")", "f(1, 2) + \"a,b\""},
       {"Add(Add(1))", "1 + 1 + 1"},
       {"Twice(boolean)", "i i"},
+      {"Assert(x = 1)", "If Not (x = 1) : Debug \"x = 1\" : EndIf"},
       {"x = Empty() + 1", "x =  + 1"},
       {"DeclareProxyFunc(version, GetFileVersionInfoA)",
        "ProcedureDLL GetFileVersionInfoA() : !jmp [pGetFileVersionInfoA] : EndProcedure"},
@@ -55,7 +58,11 @@ TEST(Macros, UsesAreReplacedWithArgumentsDefaultsAndJoinedNames) {
       {"s = \"boolean\" + 'boolean' + #boolean + boolean$ + $boolean", "="},
       {"Add + 1", "="},
       {"Add(1", "="}};
-  for (const auto& [text, expected] : cases) EXPECT_EQ(expand(table, text), expected) << text;
+  for (const auto& [text, expected] : cases) {
+    EXPECT_EQ(expand(table, text), expected) << text;
+    EXPECT_EQ(table.usedIn(text), expected != std::string("=") || text[0] == 'A') << text;
+  }
+  EXPECT_FALSE(table.usedIn("x = y ; boolean"));
   table.undefine(" Boolean ");
   EXPECT_EQ(expand(table, "flag.boolean"), "=");
 }
