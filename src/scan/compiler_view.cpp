@@ -1,6 +1,7 @@
 #include "scan/compiler_view.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <unordered_map>
 #include <unordered_set>
@@ -64,43 +65,57 @@ bool isSettingConstant(const std::string& name) {
   return names.count(name) != 0;
 }
 
-// The first words of the statements the view reads; any other statement is passed as it stands
-// unless macros are defined.
-const std::unordered_set<std::string>& viewWords() {
-  static const std::unordered_set<std::string> words = {"compilerif",
-                                                        "compilerelseif",
-                                                        "compilerelse",
-                                                        "compilerendif",
-                                                        "compilerselect",
-                                                        "compilercase",
-                                                        "compilerdefault",
-                                                        "compilerendselect",
-                                                        "macro",
-                                                        "endmacro",
-                                                        "undefinemacro",
-                                                        "enumeration",
-                                                        "enumerationbinary",
-                                                        "endenumeration",
-                                                        "declaremodule",
-                                                        "enddeclaremodule",
-                                                        "module",
-                                                        "endmodule",
-                                                        "usemodule",
-                                                        "unusemodule",
-                                                        "structure",
-                                                        "interface",
-                                                        "prototype",
-                                                        "prototypec",
-                                                        "procedure",
-                                                        "procedurec",
-                                                        "proceduredll",
-                                                        "procedurecdll",
-                                                        "declare",
-                                                        "declarec",
-                                                        "declaredll",
-                                                        "declarecdll"};
-  return words;
-}
+// The words that start a statement the view reads, in lower case, in the order of Word; any
+// other statement is passed as it stands unless it uses a macro.
+const std::string_view kViewWords[] = {
+    "compilerif",       "compilerelseif",  "compilerelse",      "compilerendif",  "compilerselect",
+    "compilercase",     "compilerdefault", "compilerendselect", "macro",          "endmacro",
+    "undefinemacro",    "enumeration",     "enumerationbinary", "endenumeration", "declaremodule",
+    "enddeclaremodule", "module",          "endmodule",         "usemodule",      "unusemodule",
+    "structure",        "interface",       "prototype",         "prototypec",     "procedure",
+    "procedurec",       "proceduredll",    "procedurecdll",     "declare",        "declarec",
+    "declaredll",       "declarecdll"};
+
+enum class Word : uint8_t {
+  CompilerIf,
+  CompilerElseIf,
+  CompilerElse,
+  CompilerEndIf,
+  CompilerSelect,
+  CompilerCase,
+  CompilerDefault,
+  CompilerEndSelect,
+  Macro,
+  EndMacro,
+  UndefineMacro,
+  Enumeration,
+  EnumerationBinary,
+  EndEnumeration,
+  DeclareModule,
+  EndDeclareModule,
+  Module,
+  EndModule,
+  UseModule,
+  UnuseModule,
+  Structure,
+  Interface,
+  Prototype,
+  PrototypeC,
+  Procedure,
+  ProcedureC,
+  ProcedureDLL,
+  ProcedureCDLL,
+  Declare,
+  DeclareC,
+  DeclareDLL,
+  DeclareCDLL,
+  None
+};
+
+bool isDirective(Word word) { return word <= Word::CompilerEndSelect; }
+
+// Words from Structure on only name what Defined() asks about.
+bool namesObject(Word word) { return word >= Word::Structure && word < Word::None; }
 
 // Where a statement stands: read, read because its branch is undecided, or skipped. The order
 // matters: the region inside a branch is the later of the branch's and its surroundings'.
@@ -127,6 +142,20 @@ struct FileFrame {
   size_t directives = 0;  // directives open when the file was entered
 };
 
+// The kinds of object Defined() asks about that a name is defined as, one bit each (kindBit).
+struct NameKinds {
+  uint8_t sure = 0;   // defined where the compiler surely reads
+  uint8_t maybe = 0;  // defined in an undecided branch
+};
+
+uint8_t kindBit(int64_t kind) {
+  const int64_t kinds[] = {kPbProcedure, kPbStructure,   kPbPrototype,
+                           kPbModule,    kPbEnumeration, kPbInterface};
+  for (int i = 0; i < 6; ++i)
+    if (kinds[i] == kind) return static_cast<uint8_t>(1 << i);
+  return 0;
+}
+
 // A constant's candidates; `sure` when it was defined where the compiler surely reads.
 struct Constant {
   Values values;
@@ -138,29 +167,69 @@ size_t nameEnd(std::string_view text, size_t at) {
   return at;
 }
 
-std::string lowered(std::string_view text) { return lowerCase(std::string(text)); }
-
-// Splits a statement into its lower-cased first word and the rest.
-std::string firstWord(std::string_view statement, std::string_view* rest) {
-  const size_t end = nameEnd(statement, 0);
-  *rest = trimBlanks(statement.substr(end));
-  return end == 0 || (statement[0] >= '0' && statement[0] <= '9')
-             ? std::string()
-             : lowered(statement.substr(0, end));
+std::string lowered(std::string_view text) {
+  std::string word(text);
+  lowerCaseInPlace(&word);
+  return word;
 }
 
-// Tells whether the line may hold a statement the view reads: one that starts with "#" or with
-// one of the view's words, or several statements.
-bool mayMatter(std::string_view line) {
+// Returns the view's word the text starts with, None for any other; `rest` receives the text
+// after the word.
+Word firstWord(std::string_view text, std::string_view* rest = nullptr) {
+  // Only words of these lengths, first and last letters can be one of the view's words: most
+  // first words are passed over without a comparison.
+  static const std::array<uint32_t, 64> kLengthsByLetter = [] {
+    std::array<uint32_t, 64> lengths{};
+    for (std::string_view word : kViewWords) {
+      lengths[word[0] & 31] |= uint32_t{1} << word.size();
+      lengths[32 + (word.back() & 31)] |= uint32_t{1} << word.size();
+    }
+    return lengths;
+  }();
+  const size_t end = nameEnd(text.substr(0, 18), 0);
+  if (rest != nullptr) *rest = trimBlanks(text.substr(nameEnd(text, end)));
+  if (end == 0 || end > 17 || (kLengthsByLetter[text[0] & 31] & (uint32_t{1} << end)) == 0 ||
+      (kLengthsByLetter[32 + (text[end - 1] & 31)] & (uint32_t{1} << end)) == 0)
+    return Word::None;
+  char word[17];
+  for (size_t i = 0; i < end; ++i)
+    word[i] = static_cast<char>(lowerCaseByte(static_cast<unsigned char>(text[i])));
+  for (size_t i = 0; i < std::size(kViewWords); ++i)
+    if (kViewWords[i] == std::string_view(word, end)) return static_cast<Word>(i);
+  return Word::None;
+}
+
+// What the first look at a line tells.
+struct LineStart {
+  bool simple = false;  // one statement that starts with no "#": its first word tells all
+  Word word = Word::None;
+  std::string_view text;  // the line from its first word on
+};
+
+// Looks at the start of a line: most lines are one statement that starts with no view word.
+LineStart lookAt(std::string_view line) {
   size_t at = 0;
+  // Indentation is often eight blanks or more: those are passed eight at a time.
+  for (uint64_t word; at + 8 <= line.size(); at += 8) {
+    std::memcpy(&word, line.data() + at, 8);
+    if (word != 0x2020202020202020u) break;
+  }
   while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
-  if (at == line.size()) return false;
-  if (line[at] == '#' || std::memchr(line.data(), ':', line.size()) != nullptr ||
-      std::memchr(line.data(), '\n', line.size()) != nullptr)
-    return true;
-  const size_t end = nameEnd(line, at);
-  if (end - at < 5 || end - at > 17) return false;
-  return viewWords().count(lowered(line.substr(at, end - at))) != 0;
+  LineStart start;
+  start.text = line.substr(at);
+  start.simple = at == line.size() ||
+                 (line[at] != '#' && std::memchr(line.data(), ':', line.size()) == nullptr &&
+                  std::memchr(line.data(), '\n', line.size()) == nullptr);
+  // Only these letters start a view's word: other lines are not looked at further.
+  static const uint32_t kInitials = [] {
+    uint32_t initials = 0;
+    for (std::string_view word : kViewWords) initials |= uint32_t{1} << (word[0] & 31);
+    return initials;
+  }();
+  if (start.simple && at < line.size() && (line[at] & 0x40) != 0 &&
+      (kInitials & (uint32_t{1} << (line[at] & 31))) != 0)
+    start.word = firstWord(start.text);
+  return start;
 }
 
 // Splits at the commas outside parentheses and literals.
@@ -228,10 +297,29 @@ class CompilerView::State : public ExpressionContext {
   }
 
   LineVerdict readLine(std::string_view text, int32_t line) {
-    if (!inMacro_ && !inEnumeration_ && !mayMatter(text) &&
-        (macros_.empty() || !macros_.usedIn(text)))
-      return {region() == Region::Skipped ? LineVerdict::Action::Drop : LineVerdict::Action::Keep,
-              {}};
+    if (!inMacro_ && !inEnumeration_ && (macros_.empty() || !macros_.usedIn(text))) {
+      // Most lines are one statement that the view passes as it stands, or notes a name of.
+      const LineStart start = lookAt(text);
+      if (start.simple && (start.word == Word::None || namesObject(start.word))) {
+        if (region() == Region::Skipped)
+          return {start.text.empty() ? LineVerdict::Action::Keep : LineVerdict::Action::Drop, {}};
+        if (start.word != Word::None) note(start.text, start.word);
+        return {};
+      }
+      // Several statements, none of which the view reads but for a name.
+      if (region() != Region::Skipped && !start.text.empty() && start.text[0] != '#' &&
+          text.find('\n') == std::string_view::npos &&
+          forEachStatement(text, [](std::string_view statement) {
+            const Word word = firstWord(statement);
+            return statement[0] != '#' && (word == Word::None || namesObject(word));
+          })) {
+        forEachStatement(text, [this](std::string_view statement) {
+          note(statement, firstWord(statement));
+          return true;
+        });
+        return {};
+      }
+    }
     Output out;
     for (size_t start = 0; start <= text.size();) {
       size_t end = text.find('\n', start);
@@ -279,12 +367,11 @@ class CompilerView::State : public ExpressionContext {
       // The compiler knows more constants of its own than the view does.
       return key.compare(0, 3, "pb_") == 0 ? Truth::Unknown : Truth::False;
     }
-    if (kind != kPbProcedure && kind != kPbStructure && kind != kPbPrototype && kind != kPbModule &&
-        kind != kPbEnumeration && kind != kPbInterface)
-      return Truth::Unknown;
-    const auto found = findIn(names_, decimalText(kind) + ":" + key, key.find("::"));
+    if (kindBit(kind) == 0) return Truth::Unknown;
+    const NameKinds* found = findIn(names_, key, key.find("::"));
     if (found == nullptr) return Truth::False;
-    return *found ? Truth::True : Truth::Unknown;
+    if ((found->sure & kindBit(kind)) != 0) return Truth::True;
+    return (found->maybe & kindBit(kind)) != 0 ? Truth::Unknown : Truth::False;
   }
 
  private:
@@ -321,7 +408,7 @@ class CompilerView::State : public ExpressionContext {
 
   bool readStatement(std::string_view statement, int32_t line, bool expand, Output* out) {
     std::string_view rest;
-    const std::string word = firstWord(statement, &rest);
+    const Word word = firstWord(statement, &rest);
     if (inMacro_) {
       // A body of one quote on the macro's line leaves the literal open, "EndMacro" inside it:
       // the macro ends there all the same.
@@ -333,7 +420,7 @@ class CompilerView::State : public ExpressionContext {
         if (!macro_.body.empty()) macro_.body += macroLine_ == line ? " : " : "\n";
         macro_.body += statement[0];
       }
-      if (word == "endmacro" || quoteEnds) {
+      if (word == Word::EndMacro || quoteEnds) {
         inMacro_ = false;
         if (macroRegion_ == Region::Skipped) {
           out->changed = true;
@@ -355,7 +442,7 @@ class CompilerView::State : public ExpressionContext {
     }
     // A macro in a skipped branch is read to its end all the same, so that the directives of its
     // body are not taken for the branch's own.
-    if (word == "macro") {
+    if (word == Word::Macro) {
       macro_ = MacroDefinition();
       inMacro_ = readMacroHead(rest, &macro_);
       macroRegion_ = region();
@@ -366,7 +453,7 @@ class CompilerView::State : public ExpressionContext {
         out->keep(statement);
       return true;
     }
-    if (word.compare(0, 8, "compiler") == 0 && word.size() > 8) {
+    if (isDirective(word)) {
       if (!directive(word, rest, line)) return false;
       out->keep(statement);
       return true;
@@ -375,7 +462,7 @@ class CompilerView::State : public ExpressionContext {
       out->changed = true;
       return true;
     }
-    if (word == "undefinemacro") {
+    if (word == Word::UndefineMacro) {
       if (region() == Region::Read) macros_.undefine(rest);
       out->keep(statement);
       return true;
@@ -400,20 +487,20 @@ class CompilerView::State : public ExpressionContext {
         return true;
       }
     }
-    note(statement, word, rest);
+    note(statement, word);
     out->keep(statement);
     return true;
   }
 
   // Opens, turns or closes a CompilerIf or a CompilerSelect.
-  bool directive(const std::string& word, std::string_view rest, int32_t line) {
+  bool directive(Word word, std::string_view rest, int32_t line) {
     const Region outer = region();
     // A condition may use macros too.
     Expansion expansion = macros_.expand(rest);
     if (expansion.outcome == Expansion::Outcome::Expanded) rest = expansion.text;
-    if (word == "compilerif" || word == "compilerselect") {
+    if (word == Word::CompilerIf || word == Word::CompilerSelect) {
       Directive opened;
-      opened.select = word == "compilerselect";
+      opened.select = word == Word::CompilerSelect;
       opened.outer = outer;
       opened.line = line;
       if (outer == Region::Skipped) {
@@ -426,21 +513,18 @@ class CompilerView::State : public ExpressionContext {
       directives_.push_back(std::move(opened));
       return true;
     }
-    const bool select =
-        word == "compilercase" || word == "compilerdefault" || word == "compilerendselect";
-    const bool known =
-        select || word == "compilerelseif" || word == "compilerelse" || word == "compilerendif";
-    if (!known) return true;  // another word that starts with "Compiler"
+    const bool select = word == Word::CompilerCase || word == Word::CompilerDefault ||
+                        word == Word::CompilerEndSelect;
     const size_t base = files_.empty() ? 0 : files_.back().directives;
     if (directives_.size() <= base || directives_.back().select != select) return fail(line);
     Directive& open = directives_.back();
-    if (word == "compilerendif" || word == "compilerendselect") {
+    if (word == Word::CompilerEndIf || word == Word::CompilerEndSelect) {
       directives_.pop_back();
     } else if (open.taken) {
       open.branch = Region::Skipped;
-    } else if (word == "compilerelse" || word == "compilerdefault") {
+    } else if (word == Word::CompilerElse || word == Word::CompilerDefault) {
       choose(&open, Truth::True);
-    } else if (word == "compilerelseif") {
+    } else if (word == Word::CompilerElseIf) {
       choose(&open, truthOf(wholeExpression(rest)));
     } else {
       Values matches = {Value::of(0)};
@@ -473,42 +557,61 @@ class CompilerView::State : public ExpressionContext {
 
   // Takes note of what a read statement defines: constants, enumerations, modules and the
   // names Defined() asks about.
-  void note(std::string_view statement, const std::string& word, std::string_view rest) {
+  void note(std::string_view statement, Word word) {
     if (statement[0] == '#') {
       constantStatement(statement.substr(1));
       return;
     }
-    if (word.empty()) return;
-    if (word == "enumeration" || word == "enumerationbinary") {
-      startEnumeration(rest, word == "enumerationbinary");
-    } else if (word == "endenumeration") {
-      if (inEnumeration_ && !enumerationName_.empty()) enumerationNext_[enumerationName_] = next_;
-      inEnumeration_ = false;
-    } else if (word == "declaremodule" || word == "module") {
-      module_.clear();
-      if (word == "declaremodule") defineName(kPbModule, rest);
-      module_ = lowered(rest.substr(0, nameEnd(rest, 0)));
-    } else if (word == "enddeclaremodule" || word == "endmodule") {
-      module_.clear();
-    } else if (word == "usemodule") {
-      usedModules_.push_back(lowered(rest.substr(0, nameEnd(rest, 0))));
-    } else if (word == "unusemodule") {
-      const auto used = std::find(usedModules_.begin(), usedModules_.end(),
-                                  lowered(rest.substr(0, nameEnd(rest, 0))));
-      if (used != usedModules_.end()) usedModules_.erase(used);
-    } else if (word == "structure") {
-      defineName(kPbStructure, rest);
-    } else if (word == "interface") {
-      defineName(kPbInterface, rest);
-    } else if (word.compare(0, 9, "procedure") == 0 || word.compare(0, 7, "declare") == 0 ||
-               word.compare(0, 9, "prototype") == 0) {
-      // The return type comes first: "Procedure.l Name(", "ProcedureDLL$ Name(".
-      if (!rest.empty() && rest[0] == '$') rest = trimBlanks(rest.substr(1));
-      if (!rest.empty() && rest[0] == '.') {
-        rest = trimBlanks(rest.substr(1));
-        rest = trimBlanks(rest.substr(nameEnd(rest, 0)));
+    if (word == Word::None) return;
+    std::string_view rest = trimBlanks(statement.substr(kViewWords[static_cast<int>(word)].size()));
+    switch (word) {
+      case Word::Enumeration:
+      case Word::EnumerationBinary:
+        startEnumeration(rest, word == Word::EnumerationBinary);
+        break;
+      case Word::EndEnumeration:
+        if (inEnumeration_ && !enumerationName_.empty()) enumerationNext_[enumerationName_] = next_;
+        inEnumeration_ = false;
+        break;
+      case Word::DeclareModule:
+        module_.clear();
+        defineName(kPbModule, rest);
+        module_ = lowered(rest.substr(0, nameEnd(rest, 0)));
+        break;
+      case Word::Module:
+        module_ = lowered(rest.substr(0, nameEnd(rest, 0)));
+        break;
+      case Word::EndDeclareModule:
+      case Word::EndModule:
+        module_.clear();
+        break;
+      case Word::UseModule:
+        usedModules_.push_back(lowered(rest.substr(0, nameEnd(rest, 0))));
+        break;
+      case Word::UnuseModule: {
+        const auto used = std::find(usedModules_.begin(), usedModules_.end(),
+                                    lowered(rest.substr(0, nameEnd(rest, 0))));
+        if (used != usedModules_.end()) usedModules_.erase(used);
+        break;
       }
-      defineName(word[1] == 'r' && word[3] == 't' ? kPbPrototype : kPbProcedure, rest);
+      case Word::Structure:
+        defineName(kPbStructure, rest);
+        break;
+      case Word::Interface:
+        defineName(kPbInterface, rest);
+        break;
+      default:
+        // Procedures, prototypes and their declarations; the return type comes first:
+        // "Procedure.l Name(", "ProcedureDLL$ Name(".
+        if (!rest.empty() && rest[0] == '$') rest = trimBlanks(rest.substr(1));
+        if (!rest.empty() && rest[0] == '.') {
+          rest = trimBlanks(rest.substr(1));
+          rest = trimBlanks(rest.substr(nameEnd(rest, 0)));
+        }
+        defineName(
+            word == Word::Prototype || word == Word::PrototypeC ? kPbPrototype : kPbProcedure,
+            rest);
+        break;
     }
   }
 
@@ -574,30 +677,31 @@ class CompilerView::State : public ExpressionContext {
   void defineName(int64_t kind, std::string_view rest) {
     const size_t end = nameEnd(rest, 0);
     if (end == 0) return;
-    std::string key = decimalText(kind) + ":" + (module_.empty() ? "" : module_ + "::") +
-                      lowered(rest.substr(0, end));
-    bool& sure = names_[std::move(key)];
-    sure = sure || region() == Region::Read;
+    key_ = module_;
+    if (!module_.empty()) key_ += "::";
+    const size_t nameStart = key_.size();
+    key_ += rest.substr(0, end);
+    for (size_t i = nameStart; i < key_.size(); ++i)
+      key_[i] = static_cast<char>(lowerCaseByte(static_cast<unsigned char>(key_[i])));
+    NameKinds& kinds = names_[key_];
+    (region() == Region::Read ? kinds.sure : kinds.maybe) |= kindBit(kind);
   }
 
-  // Finds a name as the current module, the used modules and the global scope see it; `key`
-  // is "prefix:name" or "name" and names a module itself where `qualified` is no npos.
+  // Finds a name as the current module, the used modules and the global scope see it; a name
+  // with its module ("mod::name", `qualified` not npos) is found as it stands.
   template <typename T>
-  const T* findIn(const std::unordered_map<std::string, T>& table, const std::string& key,
+  const T* findIn(const std::unordered_map<std::string, T>& table, const std::string& name,
                   size_t qualified) const {
     const auto lookUp = [&](const std::string& wanted) -> const T* {
       const auto found = table.find(wanted);
       return found == table.end() ? nullptr : &found->second;
     };
-    if (qualified != std::string::npos) return lookUp(key);
-    const size_t colon = key.find(':');
-    const std::string prefix = colon == std::string::npos ? "" : key.substr(0, colon + 1);
-    const std::string name = key.substr(prefix.size());
+    if (qualified != std::string::npos) return lookUp(name);
     if (!module_.empty())
-      if (const T* found = lookUp(prefix + module_ + "::" + name)) return found;
+      if (const T* found = lookUp(module_ + "::" + name)) return found;
     for (const std::string& used : usedModules_)
-      if (const T* found = lookUp(prefix + used + "::" + name)) return found;
-    return lookUp(key);
+      if (const T* found = lookUp(used + "::" + name)) return found;
+    return lookUp(name);
   }
 
   const Constant* findConstant(const std::string& key) const {
@@ -627,7 +731,8 @@ class CompilerView::State : public ExpressionContext {
   std::vector<FileFrame> files_;
   std::vector<Directive> directives_;
   std::unordered_map<std::string, Constant> constants_;
-  std::unordered_map<std::string, bool> names_;  // "kind:name" to whether surely defined
+  std::unordered_map<std::string, NameKinds> names_;
+  std::string key_;  // the key a name is defined under, built in place
   std::string module_;
   std::vector<std::string> usedModules_;
   bool inEnumeration_ = false;

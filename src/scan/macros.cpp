@@ -1,5 +1,8 @@
 #include "scan/macros.h"
 
+#include <array>
+#include <cstring>
+
 #include "scan/statements.h"
 #include "text/text_ops.h"
 
@@ -17,11 +20,22 @@ size_t nameEnd(std::string_view text, size_t at) {
   return at;
 }
 
-std::string lowered(std::string_view text) { return lowerCase(std::string(text)); }
+std::string lowered(std::string_view text) {
+  std::string word(text);
+  lowerCaseInPlace(&word);
+  return word;
+}
 
-// The bit of a name's first letter among the names of its length.
-uint64_t firstLetterBit(std::string_view name) {
-  return uint64_t{1} << (lowerCaseByte(static_cast<unsigned char>(name[0])) & 63);
+// The bit of a letter among the names of one length.
+uint64_t letterBit(char letter) {
+  return uint64_t{1} << (lowerCaseByte(static_cast<unsigned char>(letter)) & 63);
+}
+
+// The bit of a name's second byte among the names of one first letter; bit 0 for a name of one
+// letter.
+uint64_t secondBit(std::string_view name) {
+  if (name.size() < 2 || !isNameByte(name[1])) return 1;
+  return uint64_t{1} << (lowerCaseByte(static_cast<unsigned char>(name[1])) & 63);
 }
 
 // Tells whether a name at `at` to `end` may be a macro's use: not a number, a constant, a hex
@@ -59,8 +73,9 @@ bool readArguments(std::string_view text, size_t open, std::vector<std::string_v
 
 class Expander {
  public:
-  Expander(const std::unordered_map<std::string, MacroDefinition>& macros, size_t* spent)
-      : macros_(macros), spent_(spent) {}
+  Expander(const MacroTable& table, const std::unordered_map<std::string, MacroDefinition>& macros,
+           size_t* spent)
+      : table_(table), macros_(macros), spent_(spent) {}
 
   // Appends `text` with its macro uses expanded to `out`; false when the expansion fails.
   bool expandInto(std::string_view text, int depth, std::string* out) {
@@ -78,7 +93,7 @@ class Expander {
       }
       const size_t end = nameEnd(text, at);
       const std::string_view name = text.substr(at, end - at);
-      const auto found = mayBeUse(text, at, end) ? macros_.find(lowered(name)) : macros_.end();
+      const auto found = table_.usesAt(text, at, end) ? macros_.find(lowered(name)) : macros_.end();
       if (found == macros_.end()) {
         out->append(name);
         at = end;
@@ -178,6 +193,7 @@ class Expander {
     return out->size() <= kMaxExpansionSize;
   }
 
+  const MacroTable& table_;
   const std::unordered_map<std::string, MacroDefinition>& macros_;
   size_t* spent_;
   size_t work_ = 0;
@@ -208,29 +224,87 @@ bool readMacroHead(std::string_view head, MacroDefinition* macro) {
   return true;
 }
 
+bool MacroTable::mayName(std::string_view name) const {
+  const size_t length = name.size() & 63;
+  return (firstLetters_[length] & letterBit(name[0])) != 0 &&
+         (lastLetters_[length] & letterBit(name.back())) != 0;
+}
+
 bool MacroTable::usedIn(std::string_view text) const {
-  for (size_t at = 0; at < text.size();) {
-    const char c = text[at];
-    if (startsLiteral(text, at)) {
-      at = literalEnd(text, at);
-    } else if (c == ';') {
-      return false;
-    } else if (isNameByte(c)) {
-      const size_t end = nameEnd(text, at);
-      const std::string_view name = text.substr(at, end - at);
-      if ((firstLetters_[name.size() & 63] & firstLetterBit(name)) != 0 &&
-          mayBeUse(text, at, end) && defines(name))
-        return true;
-      at = end;
-    } else {
-      ++at;
+  if (macros_.empty()) return false;
+  if (!manyInitials_) {
+    // Only a name that starts with a macro's initial can be a use; the walk below then tells
+    // whether it stands in code.
+    bool candidate = false;
+    for (size_t i = 0; i < initials_.size() * 2 && !candidate; ++i) {
+      const char letter = i % 2 == 0 ? initials_[i / 2] : initials_[i / 2] ^ 0x20;
+      for (const char* at = static_cast<const char*>(std::memchr(text.data(), letter, text.size()));
+           at != nullptr && !candidate; at = static_cast<const char*>(std::memchr(
+                                            at + 1, letter, text.data() + text.size() - at - 1))) {
+        const size_t start = at - text.data();
+        if ((start > 0 && isNameByte(text[start - 1])) ||
+            (secondLetters_[lowerCaseByte(static_cast<unsigned char>(*at)) & 63] &
+             secondBit(text.substr(start))) == 0)
+          continue;
+        candidate = usesAt(text, start, nameEnd(text, start));
+      }
+    }
+    if (!candidate) return false;
+  }
+  // What a byte means to the walk: nothing, a name's or number's start, a literal's start, the
+  // comment's start.
+  enum Class : uint8_t { Other, Name, Quote, Tilde, Comment };
+  static const std::array<Class, 256> kClasses = [] {
+    std::array<Class, 256> classes{};
+    for (int c = 0; c < 256; ++c)
+      if (isNameByte(static_cast<char>(c))) classes[c] = Name;
+    classes['"'] = classes['\''] = Quote;
+    classes['~'] = Tilde;
+    classes[';'] = Comment;
+    return classes;
+  }();
+  const size_t size = text.size();
+  for (size_t at = 0; at < size;) {
+    switch (kClasses[static_cast<unsigned char>(text[at])]) {
+      case Other:
+        ++at;
+        break;
+      case Name: {
+        const size_t end = nameEnd(text, at);
+        if (mayName(text.substr(at, end - at)) && usesAt(text, at, end)) return true;
+        at = end;
+        break;
+      }
+      case Tilde:
+        if (!startsLiteral(text, at)) {
+          ++at;
+          break;
+        }
+        [[fallthrough]];
+      case Quote:
+        at = literalEnd(text, at);
+        break;
+      case Comment:
+        return false;
     }
   }
   return false;
 }
 
+bool MacroTable::usesAt(std::string_view text, size_t at, size_t end) const {
+  const std::string_view name = text.substr(at, end - at);
+  return mayName(name) && mayBeUse(text, at, end) && defines(name);
+}
+
 void MacroTable::define(MacroDefinition macro) {
-  firstLetters_[macro.name.size() & 63] |= firstLetterBit(macro.name);
+  firstLetters_[macro.name.size() & 63] |= letterBit(macro.name[0]);
+  lastLetters_[macro.name.size() & 63] |= letterBit(macro.name.back());
+  secondLetters_[lowerCaseByte(static_cast<unsigned char>(macro.name[0])) & 63] |=
+      secondBit(macro.name);
+  // Letters only: a name starts with a letter or "_", whose other case is no name byte.
+  const char initial = static_cast<char>(lowerCaseByte(static_cast<unsigned char>(macro.name[0])));
+  if (initials_.find(initial) == std::string::npos) initials_ += initial;
+  manyInitials_ = initials_.size() > 3 || initials_.find('_') != std::string::npos;
   std::string key = lowered(macro.name);
   macros_[std::move(key)] = std::move(macro);
 }
@@ -242,7 +316,7 @@ bool MacroTable::defines(std::string_view name) const { return macros_.count(low
 Expansion MacroTable::expand(std::string_view text) {
   Expansion expansion;
   if (macros_.empty()) return expansion;
-  Expander expander(macros_, &spent_);
+  Expander expander(*this, macros_, &spent_);
   std::string out;
   if (!expander.expandInto(text, 0, &out)) {
     expansion.outcome = expander.failure();

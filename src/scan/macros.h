@@ -50,15 +50,29 @@ class MacroTable {
   bool empty() const { return macros_.empty(); }
   /// Tells whether the text's code (outside literals, before a comment) uses a macro.
   bool usedIn(std::string_view text) const;
+  /// Tells whether the name from `at` to `end` in the text is a macro's use.
+  bool usesAt(std::string_view text, size_t at, size_t end) const;
   /// Replaces each use of a macro in `text` (code outside literals) by its expansion.
   Expansion expand(std::string_view text);
 
  private:
   std::unordered_map<std::string, MacroDefinition> macros_;
   size_t spent_ = 0;  // the body bytes all expansions have copied
-  // For each name length (modulo 64), a bit for each first letter (lowered, modulo 64) that a
-  // macro name of that length has had: most names are told apart from macros without a look-up.
+  // For each name length (modulo 64), a bit for each first and each last letter (lowered,
+  // modulo 64) that a macro name of that length has had: most names are told apart from macros
+  // without a look-up.
   uint64_t firstLetters_[64] = {};
+  uint64_t lastLetters_[64] = {};
+  // The first letters of the macro names (lowered), while they are few: a text holding none of
+  // them at a name's start uses no macro, which memchr tells quickly.
+  std::string initials_;
+  bool manyInitials_ = false;
+  // For each first letter (lowered, modulo 64), a bit for each second byte (lowered, modulo 64;
+  // bit 0 where the name has one letter) of a macro name.
+  uint64_t secondLetters_[64] = {};
+
+  /// Tells whether a name of the text may be a macro's by its length, first and last letter.
+  bool mayName(std::string_view name) const;
 };
 
 #endif  // GANTRELL_SCAN_MACROS_H_

@@ -29,28 +29,10 @@ size_t literalEnd(std::string_view line, size_t at) {
 
 std::vector<std::string_view> splitStatements(std::string_view line) {
   std::vector<std::string_view> statements;
-  size_t start = 0;
-  size_t at = 0;
-  const auto cut = [&](size_t end) {
-    const std::string_view statement = trimBlanks(line.substr(start, end - start));
-    if (!statement.empty()) statements.push_back(statement);
-  };
-  while (at < line.size()) {
-    const char c = line[at];
-    if (startsLiteral(line, at)) {
-      at = literalEnd(line, at);
-    } else if (c == ';') {
-      break;
-    } else if (c == ':' && at + 1 < line.size() && line[at + 1] == ':') {
-      at += 2;
-    } else if (c == ':') {
-      cut(at);
-      start = ++at;
-    } else {
-      ++at;
-    }
-  }
-  cut(at);
+  forEachStatement(line, [&](std::string_view statement) {
+    statements.push_back(statement);
+    return true;
+  });
   return statements;
 }
 
