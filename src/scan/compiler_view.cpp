@@ -76,42 +76,16 @@ const std::string_view kViewWords[] = {
     "procedurec",       "proceduredll",    "procedurecdll",     "declare",        "declarec",
     "declaredll",       "declarecdll"};
 
+// A view's word, by its place in kViewWords; None for any other.
 enum class Word : uint8_t {
-  CompilerIf,
-  CompilerElseIf,
-  CompilerElse,
-  CompilerEndIf,
-  CompilerSelect,
-  CompilerCase,
-  CompilerDefault,
-  CompilerEndSelect,
-  Macro,
-  EndMacro,
-  UndefineMacro,
-  Enumeration,
-  EnumerationBinary,
-  EndEnumeration,
-  DeclareModule,
-  EndDeclareModule,
-  Module,
-  EndModule,
-  UseModule,
-  UnuseModule,
-  Structure,
-  Interface,
-  Prototype,
-  PrototypeC,
-  Procedure,
-  ProcedureC,
-  ProcedureDLL,
-  ProcedureCDLL,
-  Declare,
-  DeclareC,
-  DeclareDLL,
-  DeclareCDLL,
-  None
+  CompilerIf, CompilerElseIf, CompilerElse, CompilerEndIf, CompilerSelect, CompilerCase,
+  CompilerDefault, CompilerEndSelect, Macro, EndMacro, UndefineMacro, Enumeration,
+  EnumerationBinary, EndEnumeration, DeclareModule, EndDeclareModule, Module, EndModule,
+  UseModule, UnuseModule, Structure, Interface, Prototype, PrototypeC, Procedure, ProcedureC,
+  ProcedureDLL, ProcedureCDLL, Declare, DeclareC, DeclareDLL, DeclareCDLL, None
 };
 
+// Tells whether the word opens, turns or closes a CompilerIf or a CompilerSelect.
 bool isDirective(Word word) { return word <= Word::CompilerEndSelect; }
 
 // Words from Structure on only name what Defined() asks about.
@@ -307,8 +281,7 @@ class CompilerView::State : public ExpressionContext {
         return {};
       }
       // Several statements, none of which the view reads but for a name.
-      if (region() != Region::Skipped && !start.text.empty() && start.text[0] != '#' &&
-          text.find('\n') == std::string_view::npos &&
+      if (region() != Region::Skipped && text.find('\n') == std::string_view::npos &&
           forEachStatement(text, [](std::string_view statement) {
             const Word word = firstWord(statement);
             return statement[0] != '#' && (word == Word::None || namesObject(word));
