@@ -23,6 +23,7 @@ void checkFailure(const LineVerdict& verdict, int32_t line) {
   const size_t digits = verdict.text.size() - verdict.text.find_last_not_of("0123456789") - 1;
   FUZZ_CHECK(digits > 0, "message without a line: " + verdict.text);
   const std::string number = verdict.text.substr(verdict.text.size() - digits);
+  FUZZ_CHECK(number == decimalText(verdict.line), "message and line differ: " + verdict.text);
   FUZZ_CHECK(line == 0 || number == decimalText(line), "message: " + verdict.text);
   const std::string message = verdict.text.substr(0, verdict.text.size() - digits);
   FUZZ_CHECK(message == "Unbalanced compiler directive in line " ||

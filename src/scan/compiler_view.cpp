@@ -371,7 +371,7 @@ class CompilerView::State : public ExpressionContext {
 
   LineVerdict failure(int32_t line,
                       const char* message = "Unbalanced compiler directive in line ") {
-    return {LineVerdict::Action::Fail, message + decimalText(line)};
+    return {LineVerdict::Action::Fail, message + decimalText(line), line};
   }
 
   bool fail(int32_t line, const char* message = "Unbalanced compiler directive in line ") {

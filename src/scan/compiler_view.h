@@ -25,6 +25,7 @@ struct LineVerdict {
   enum class Action { Keep, Drop, Replace, Fail };
   Action action = Action::Keep;
   std::string text;  // Replace: the line as the compiler reads it; Fail: the message
+  int32_t line = 0;  // Fail: the line the message names
 };
 
 /// The names an include statement's expression gives.

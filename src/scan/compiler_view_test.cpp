@@ -206,7 +206,9 @@ TEST(CompilerView, DirectivesPairWithinTheirFile) {
   EXPECT_EQ(view.leaveFile().action, LineVerdict::Action::Keep);
   view.enterFile("/p/", "open.pbi");
   EXPECT_EQ(read(&view, "CompilerIf 1", 20), "CompilerIf 1");
-  EXPECT_EQ(view.leaveFile().text, "Unbalanced compiler directive in line 20");
+  const LineVerdict left = view.leaveFile();
+  EXPECT_EQ(left.text, "Unbalanced compiler directive in line 20");
+  EXPECT_EQ(left.line, 20);
   EXPECT_EQ(read(&view, "CompilerEndIf"), "CompilerEndIf");
 }
 
