@@ -313,6 +313,7 @@ class CompilerView::State : public ExpressionContext {
     const std::vector<std::string_view> statements = splitStatements(expression);
     if (statements.empty()) return names;
     expression = statements[0];
+    names.expression = std::string(expression);
     size_t end = 0;
     const Values values = evaluateExpression(expression, *this, &end);
     if (!trimBlanks(expression.substr(end)).empty()) return names;

@@ -30,7 +30,8 @@ struct LineVerdict {
 
 /// The names an include statement's expression gives.
 struct IncludeNames {
-  std::vector<std::string> names;  // to try in this order (at most kMaxCandidates)
+  std::string expression;          // the expression as written, without blanks and comment
+  std::vector<std::string> names;  // to try in this order (at most 16)
   bool evaluated = false;          // false: the expression can't be evaluated
 };
 

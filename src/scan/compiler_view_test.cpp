@@ -224,12 +224,12 @@ TEST(CompilerView, IncludeNamesAreConstantStringExpressions) {
       {"#PB_Compiler_Home + \"x.pb\"", "/opt/pb/x.pb"},
       {"#PB_Compiler_FilePath + #PB_Compiler_Filename", "/p/main.pb"},
       {"#Dir$ + #Sep + \"i1.pbi\"", "lib\\\\i1.pbi|lib\\/i1.pbi|lib/\\i1.pbi|lib//i1.pbi"},
-      {"#Missing + \"i1.pbi\"", "?"},
-      {"\"a\" \"b\"", "?"},
-      {"1 + 2", "?"}};
+      {"#Missing + \"i1.pbi\"  ; old", "?#Missing + \"i1.pbi\""},
+      {"\"a\" \"b\"", "?\"a\" \"b\""},
+      {"1 + 2", "?1 + 2"}};
   for (const auto& [expression, expected] : cases) {
     const IncludeNames names = view.includeNames(expression);
-    std::string out = names.evaluated ? "" : "?";
+    std::string out = names.evaluated ? "" : "?" + names.expression;
     for (const std::string& name : names.names) out += (out.empty() ? "" : "|") + name;
     EXPECT_EQ(out, expected) << expression;
   }
