@@ -19,7 +19,11 @@ const char* const kTargets[] = {
     "macos-x64", "macos-arm64", "amiga-68k"};
 
 // Checks an error's message and, where `line` is not 0, that it names that line.
-void checkFailure(const LineVerdict& verdict, int32_t line) {
+void checkFailure(const LineVerdict& failure, int32_t line) {
+  const struct {
+    std::string text;
+    int32_t line;
+  } verdict{std::string(failure.text), failure.line};
   const size_t digits = verdict.text.size() - verdict.text.find_last_not_of("0123456789") - 1;
   FUZZ_CHECK(digits > 0, "message without a line: " + verdict.text);
   const std::string number = verdict.text.substr(verdict.text.size() - digits);

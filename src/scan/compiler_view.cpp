@@ -183,10 +183,19 @@ struct LineStart {
 // Looks at the start of a line: most lines are one statement that starts with no view word.
 LineStart lookAt(std::string_view line) {
   size_t at = 0;
-  // Indentation is often eight blanks or more: those are passed eight at a time.
+  // The indentation is passed eight bytes at a time: in each, the first byte that is neither a
+  // blank nor a tab is the lowest one marked (the text is little-endian in memory).
   for (uint64_t word; at + 8 <= line.size(); at += 8) {
     std::memcpy(&word, line.data() + at, 8);
-    if (word != 0x2020202020202020u) break;
+    const auto differs = [](uint64_t x) {  // 0x80 in each byte that is not zero
+      return (((x & 0x7F7F7F7F7F7F7F7Fu) + 0x7F7F7F7F7F7F7F7Fu) | x) & 0x8080808080808080u;
+    };
+    const uint64_t other =
+        differs(word ^ 0x2020202020202020u) & differs(word ^ 0x0909090909090909u);
+    if (other != 0) {
+      at += __builtin_ctzll(other) / 8;
+      break;
+    }
   }
   while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
   LineStart start;
@@ -194,14 +203,15 @@ LineStart lookAt(std::string_view line) {
   start.simple = at == line.size() ||
                  (line[at] != '#' && std::memchr(line.data(), ':', line.size()) == nullptr &&
                   std::memchr(line.data(), '\n', line.size()) == nullptr);
-  // Only these letters start a view's word: other lines are not looked at further.
-  static const uint32_t kInitials = [] {
-    uint32_t initials = 0;
-    for (std::string_view word : kViewWords) initials |= uint32_t{1} << (word[0] & 31);
-    return initials;
+  // Only these pairs of letters start a view's word: other lines are not looked at further.
+  static const std::array<uint32_t, 32> kSecondLetters = [] {
+    std::array<uint32_t, 32> pairs{};
+    for (std::string_view word : kViewWords) pairs[word[0] & 31] |= uint32_t{1} << (word[1] & 31);
+    return pairs;
   }();
-  if (start.simple && at < line.size() && (line[at] & 0x40) != 0 &&
-      (kInitials & (uint32_t{1} << (line[at] & 31))) != 0)
+  if (start.simple && at + 1 < line.size() && (line[at] & 0x40) != 0 &&
+      (line[at + 1] & 0x40) != 0 &&
+      (kSecondLetters[line[at] & 31] & (uint32_t{1} << (line[at + 1] & 31))) != 0)
     start.word = firstWord(start.text);
   return start;
 }
@@ -262,7 +272,8 @@ class CompilerView::State : public ExpressionContext {
     if (files_.empty()) return verdict;
     const size_t base = files_.back().directives;
     if (directives_.size() > base) {
-      verdict = failure(directives_.back().line);
+      fail(directives_.back().line);
+      verdict = failure_;
       directives_.resize(base);
     }
     files_.pop_back();
@@ -280,18 +291,16 @@ class CompilerView::State : public ExpressionContext {
         if (start.word != Word::None) note(start.text, start.word);
         return {};
       }
-      // Several statements, none of which the view reads but for a name.
+      // Several statements, none of which the view reads but for a name. (Those before one it
+      // reads are noted twice, which changes nothing.)
       if (region() != Region::Skipped && text.find('\n') == std::string_view::npos &&
-          forEachStatement(text, [](std::string_view statement) {
+          forEachStatement(text, [this](std::string_view statement) {
             const Word word = firstWord(statement);
-            return statement[0] != '#' && (word == Word::None || namesObject(word));
-          })) {
-        forEachStatement(text, [this](std::string_view statement) {
-          note(statement, firstWord(statement));
-          return true;
-        });
+            if (statement[0] == '#' || (word != Word::None && !namesObject(word))) return false;
+            if (word != Word::None) note(statement, word);
+            return true;
+          }))
         return {};
-      }
     }
     Output out;
     for (size_t start = 0; start <= text.size();) {
@@ -299,13 +308,14 @@ class CompilerView::State : public ExpressionContext {
       if (end == std::string_view::npos) end = text.size();
       if (start > 0) out.newLine();
       for (std::string_view statement : splitStatements(text.substr(start, end - start)))
-        if (!readStatement(statement, line, true, &out)) return std::move(failure_);
+        if (!readStatement(statement, line, true, &out)) return failure_;
       start = end + 1;
     }
     if (out.kept == 0 && (out.changed || region() == Region::Skipped))
       return {LineVerdict::Action::Drop, {}};
     if (!out.changed) return {};
-    return {LineVerdict::Action::Replace, std::move(out.text)};
+    replaced_ = std::move(out.text);
+    return {LineVerdict::Action::Replace, replaced_};
   }
 
   IncludeNames includeNames(std::string_view expression) const {
@@ -370,13 +380,9 @@ class CompilerView::State : public ExpressionContext {
 
   Region region() const { return directives_.empty() ? Region::Read : directives_.back().branch; }
 
-  LineVerdict failure(int32_t line,
-                      const char* message = "Unbalanced compiler directive in line ") {
-    return {LineVerdict::Action::Fail, message + decimalText(line), line};
-  }
-
   bool fail(int32_t line, const char* message = "Unbalanced compiler directive in line ") {
-    failure_ = failure(line, message);
+    message_ = message + decimalText(line);
+    failure_ = {LineVerdict::Action::Fail, message_, line};
     return false;
   }
 
@@ -721,6 +727,8 @@ class CompilerView::State : public ExpressionContext {
   Region macroRegion_ = Region::Read;
   int32_t macroLine_ = 0;
   LineVerdict failure_;
+  std::string message_;   // the text of failure_
+  std::string replaced_;  // the text of the latest Replace verdict
 };
 
 CompilerView::CompilerView(const CompilerSettings& settings)

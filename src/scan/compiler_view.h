@@ -24,8 +24,9 @@ bool readTarget(const std::string& target, int64_t* os, int64_t* processor);
 struct LineVerdict {
   enum class Action { Keep, Drop, Replace, Fail };
   Action action = Action::Keep;
-  std::string text;  // Replace: the line as the compiler reads it; Fail: the message
-  int32_t line = 0;  // Fail: the line the message names
+  std::string_view text;  // Replace: the line as the compiler reads it; Fail: the message
+                          // (valid until the view is next asked)
+  int32_t line = 0;       // Fail: the line the message names
 };
 
 /// The names an include statement's expression gives.

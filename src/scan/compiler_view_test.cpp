@@ -19,9 +19,9 @@ std::string read(CompilerView* view, const std::string& source, int32_t firstLin
     if (!out.empty()) out += "\n";
     if (verdict.action == LineVerdict::Action::Keep) out += line;
     if (verdict.action == LineVerdict::Action::Drop) out += "-";
-    if (verdict.action == LineVerdict::Action::Fail) return out + "!" + verdict.text;
+    if (verdict.action == LineVerdict::Action::Fail) return out + "!" + std::string(verdict.text);
     if (verdict.action == LineVerdict::Action::Replace) {
-      std::string text = verdict.text;
+      std::string text(verdict.text);
       for (char& c : text)
         if (c == '\n') c = '/';
       out += "~" + text;
@@ -37,7 +37,7 @@ std::string readMain(const std::string& source, const CompilerSettings& settings
   std::string out = read(&view, source);
   const LineVerdict end = view.leaveFile();
   if (out.find('!') == std::string::npos && end.action == LineVerdict::Action::Fail)
-    out += "\n!" + end.text;
+    out += "\n!" + std::string(end.text);
   return out;
 }
 

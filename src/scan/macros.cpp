@@ -1,5 +1,6 @@
 #include "scan/macros.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -178,7 +179,8 @@ class Expander {
       const std::string_view name = body.substr(at, end - at);
       size_t index = 0;
       while (index < macro.parameters.size() &&
-             !lowerCaseEquals(std::string(name), macro.parameters[index].c_str()))
+             !(macro.parameters[index].size() == name.size() &&
+               lowersTo(name.data(), macro.parameters[index].data(), name.size())))
         ++index;
       std::string_view word = name;
       if (index < macro.parameters.size())
@@ -230,27 +232,50 @@ bool MacroTable::mayName(std::string_view name) const {
          (lastLetters_[length] & letterBit(name.back())) != 0;
 }
 
+bool MacroTable::mayUseInitials(std::string_view text) const {
+  // Where a byte is one of the initials, in either case, eight bytes at a time.
+  const auto equalBytes = [](uint64_t word, uint64_t pattern) {
+    const uint64_t x = word ^ pattern;
+    return ~(((x & 0x7F7F7F7F7F7F7F7Fu) + 0x7F7F7F7F7F7F7F7Fu) | x) & 0x8080808080808080u;
+  };
+  const auto candidateAt = [&](size_t at) {
+    if (at > 0 && isNameByte(text[at - 1])) return false;
+    const unsigned char initial = lowerCaseByte(static_cast<unsigned char>(text[at]));
+    return (secondLetters_[initial & 63] & secondBit(text.substr(at))) != 0 &&
+           usesAt(text, at, nameEnd(text, at));
+  };
+  const auto search = [&](uint64_t word, size_t at) {
+    // Setting bit 5 folds letters to lower case; other bytes stay apart from the initials, but
+    // for DEL, which "_" then matches (and the check below turns away).
+    word |= 0x2020202020202020u;
+    uint64_t found = 0;
+    for (size_t i = 0; i < patternCount_; ++i) found |= equalBytes(word, initialPatterns_[i]);
+    // Little-endian: the byte found first in the text is the lowest.
+    for (; found != 0; found &= found - 1)
+      if (candidateAt(at + __builtin_ctzll(found) / 8)) return true;
+    return false;
+  };
+  const size_t size = text.size();
+  size_t at = 0;
+  for (uint64_t word; at + 8 <= size; at += 8) {
+    std::memcpy(&word, text.data() + at, 8);
+    if (search(word, at)) return true;
+  }
+  if (at == size) return false;
+  // The last bytes: the text's last eight, of which those already searched are shifted out (a
+  // zero byte matches no initial), or the short text alone.
+  uint64_t word = 0;
+  if (size >= 8) {
+    std::memcpy(&word, text.data() + size - 8, 8);
+    return search(word >> (8 * (8 - (size - at))), at);
+  }
+  std::memcpy(&word, text.data(), size);
+  return search(word, 0);
+}
+
 bool MacroTable::usedIn(std::string_view text) const {
   if (macros_.empty()) return false;
-  if (!manyInitials_) {
-    // Only a name that starts with a macro's initial can be a use; the walk below then tells
-    // whether it stands in code.
-    bool candidate = false;
-    for (size_t i = 0; i < initials_.size() * 2 && !candidate; ++i) {
-      const char letter = i % 2 == 0 ? initials_[i / 2] : initials_[i / 2] ^ 0x20;
-      for (const char* at = static_cast<const char*>(std::memchr(text.data(), letter, text.size()));
-           at != nullptr && !candidate; at = static_cast<const char*>(std::memchr(
-                                            at + 1, letter, text.data() + text.size() - at - 1))) {
-        const size_t start = at - text.data();
-        if ((start > 0 && isNameByte(text[start - 1])) ||
-            (secondLetters_[lowerCaseByte(static_cast<unsigned char>(*at)) & 63] &
-             secondBit(text.substr(start))) == 0)
-          continue;
-        candidate = usesAt(text, start, nameEnd(text, start));
-      }
-    }
-    if (!candidate) return false;
-  }
+  if (!manyInitials_ && !mayUseInitials(text)) return false;
   // What a byte means to the walk: nothing, a name's or number's start, a literal's start, the
   // comment's start.
   enum Class : uint8_t { Other, Name, Quote, Tilde, Comment };
@@ -303,8 +328,12 @@ void MacroTable::define(MacroDefinition macro) {
       secondBit(macro.name);
   // Letters only: a name starts with a letter or "_", whose other case is no name byte.
   const char initial = static_cast<char>(lowerCaseByte(static_cast<unsigned char>(macro.name[0])));
-  if (initials_.find(initial) == std::string::npos) initials_ += initial;
-  manyInitials_ = initials_.size() > 3 || initials_.find('_') != std::string::npos;
+  if (initials_.find(initial) == std::string::npos) {
+    initials_ += initial;
+    if (patternCount_ < std::size(initialPatterns_))
+      initialPatterns_[patternCount_++] = 0x0101010101010101u * (initial | 0x20u);
+  }
+  manyInitials_ = initials_.size() > std::size(initialPatterns_);
   std::string key = lowered(macro.name);
   macros_[std::move(key)] = std::move(macro);
 }

@@ -66,6 +66,8 @@ class MacroTable {
   // The first letters of the macro names (lowered), while they are few: a text holding none of
   // them at a name's start uses no macro, which memchr tells quickly.
   std::string initials_;
+  uint64_t initialPatterns_[4] = {};  // each initial in lower case, in each of 8 bytes
+  size_t patternCount_ = 0;
   bool manyInitials_ = false;
   // For each first letter (lowered, modulo 64), a bit for each second byte (lowered, modulo 64;
   // bit 0 where the name has one letter) of a macro name.
@@ -73,6 +75,9 @@ class MacroTable {
 
   /// Tells whether a name of the text may be a macro's by its length, first and last letter.
   bool mayName(std::string_view name) const;
+  /// Tells whether a name in the text starts with a macro's initial and is a macro's name
+  /// (in code or not).
+  bool mayUseInitials(std::string_view text) const;
 };
 
 #endif  // GANTRELL_SCAN_MACROS_H_
