@@ -1,5 +1,6 @@
 // Runs the whole command-line path on a source file made of the input: scan, declarations and
-// the written block, which must hold exactly the header's bytes.
+// the written block, which must hold exactly the header's bytes, or an error that names a line
+// of the source.
 #include <string>
 
 #include "driver/headless_ui.h"
@@ -26,6 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       FUZZ_CHECK(result.header.declarationCount() == 0, "declarations, yet nothing to export");
       FUZZ_CHECK(result.message == "Nothing to export.", "message: " + result.message);
       break;
+    case RunOutcome::SourceError:
+      FUZZ_CHECK(result.message.compare(0, 13, "Unbalanced co") == 0 ||
+                     result.message.compare(0, 9, "Macro nes") == 0 ||
+                     result.message.compare(0, 9, "Macro exp") == 0,
+                 "message: " + result.message);
+      [[fallthrough]];
     case RunOutcome::DeclarationError: {
       FUZZ_CHECK(result.errorLine >= 1, "error line " + decimalText(result.errorLine));
       std::string path;

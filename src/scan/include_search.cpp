@@ -38,6 +38,7 @@ IncludeDirective readIncludeDirective(const std::string& line) {
   const std::string lowered = lowerCase(line);
   IncludeDirective directive;
   int32_t pos = findKeyword(lowered, "xincludefile");
+  const bool x = pos != 0;
   if (pos == 0) pos = findKeyword(lowered, "includefile");
   if (pos != 0) {
     directive.kind = IncludeDirective::Kind::Include;
@@ -46,6 +47,7 @@ IncludeDirective readIncludeDirective(const std::string& line) {
   } else {
     return directive;
   }
+  directive.expression = line.substr(pos - 1 + (x ? 12 : 11));
   // The name lies between the first two double quotes after the keyword.
   const int32_t q1 = findText(lowered, "\"", pos);
   const int32_t q2 = findText(lowered, "\"", q1 + 1);

@@ -13,6 +13,7 @@ struct IncludeDirective {
   enum class Kind { None, Include, IncludePath };
   Kind kind = Kind::None;
   std::string name;  // the quoted name after the keyword, as written ("" when there is none)
+  std::string expression;  // the rest of the line after the keyword
 };
 
 /// Reads an IncludeFile/XIncludeFile or IncludePath keyword that stands in the line's code, as a

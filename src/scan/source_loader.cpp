@@ -86,13 +86,15 @@ bool mayNameInclude(std::string_view line) {
 
 class Loader {
  public:
-  Loader(SourceMap* map, const std::string& mainFolder) : map_(map), search_(mainFolder) {}
+  Loader(SourceMap* map, const std::string& mainFolder, const CompilerSettings& compiler)
+      : map_(map), search_(mainFolder), view_(compiler) {}
 
   std::string run(const std::string& directory, const std::string& fileName) {
     open(directory, fileName, false);
-    while (!stack_.empty() && !tooLarge_) {
+    while (!stack_.empty() && !tooLarge_ && !failed_) {
       OpenSource& source = stack_.back();
       if (source.next == source.lines.count()) {
+        if (!accept(view_.leaveFile())) break;
         const bool resume = source.resumeParent;
         stack_.pop_back();
         if (resume) appendMarker(stack_.back().directory, stack_.back().fileName);
@@ -114,6 +116,7 @@ class Loader {
     OpenSource source;
     if (!readAllLines(path, &source.lines, limit_ - text_.size())) return false;
     included_.add(path);
+    view_.enterFile(absoluteFolder(directory), fileName);
     appendMarker(directory, fileName);
     source.directory = directory;
     source.fileName = fileName;
@@ -122,30 +125,63 @@ class Loader {
     return true;
   }
 
+  // Takes the view's verdict on a line or file; false, with the error kept, when it ends loading.
+  bool accept(const LineVerdict& verdict) {
+    if (verdict.action != LineVerdict::Action::Fail) return true;
+    failed_ = true;
+    if (map_ != nullptr) {
+      map_->error = std::string(verdict.text);
+      map_->errorLine = verdict.line;
+    }
+    return false;
+  }
+
+  // The names an include line's expression gives; where it can't be evaluated, its first string.
+  std::vector<std::string> includeNames(const IncludeDirective& directive, int32_t fileLine) {
+    IncludeNames names = view_.includeNames(directive.expression);
+    if (names.evaluated) return std::move(names.names);
+    const OpenSource& source = stack_.back();
+    if (!names.expression.empty() && map_ != nullptr)
+      map_->guessedIncludes.push_back(
+          {names.expression, directive.name, source.directory + source.fileName, fileLine});
+    return {directive.name};
+  }
+
   void processLine(std::string_view line, int32_t fileLine) {
+    // The compiler may skip the line, or read it otherwise (its macros expanded).
+    const LineVerdict verdict = view_.readLine(line, lines_ + 1);
+    if (!accept(verdict)) {
+      appendFileLine(line, fileLine);
+      return;
+    }
+    if (verdict.action == LineVerdict::Action::Drop) line = {};
+    if (verdict.action == LineVerdict::Action::Replace) line = verdict.text;
     const IncludeDirective directive =
         mayNameInclude(line) ? readIncludeDirective(std::string(line)) : IncludeDirective();
     if (directive.kind != IncludeDirective::Kind::Include) {
       if (directive.kind == IncludeDirective::Kind::IncludePath)
-        search_.setIncludePath(stack_.back().directory, directive.name);
+        search_.setIncludePath(stack_.back().directory, includeNames(directive, fileLine)[0]);
       appendFileLine(line, fileLine);
       return;
     }
-    const std::string& name = directive.name;
     const std::string directory = stack_.back().directory;
     const std::string fileName = stack_.back().fileName;
-    const std::string includedDirectory = directory + folderPart(name);
-    const std::string includedName = fileNamePart(name);
-    const std::string besideIncluder = includedDirectory + includedName;
-    if (included_.contains(besideIncluder)) return;
-    if (!name.empty()) {
+    // Each name the expression may give, in order, until one is read or already was.
+    const std::vector<std::string> names = includeNames(directive, fileLine);
+    for (const std::string& name : names) {
+      const std::string includedDirectory = directory + folderPart(name);
+      const std::string includedName = fileNamePart(name);
+      const std::string besideIncluder = includedDirectory + includedName;
+      if (included_.contains(besideIncluder)) return;
+      if (name.empty()) continue;
       if (open(includedDirectory, includedName, true)) return;
       for (const std::string& path : search_.fallbacks(besideIncluder, name)) {
         if (included_.contains(path)) return;
         if (open(folderPart(path), fileNamePart(path), true)) return;
       }
     }
-    if (map_ != nullptr) map_->missingIncludes.push_back({name, directory + fileName, fileLine});
+    if (map_ != nullptr)
+      map_->missingIncludes.push_back({names[0], directory + fileName, fileLine});
     appendMarker(directory, fileName);
   }
 
@@ -193,6 +229,8 @@ class Loader {
 
   SourceMap* map_;
   IncludeSearch search_;
+  CompilerView view_;
+  bool failed_ = false;  // the view ended loading
   const size_t limit_ = map_ != nullptr ? map_->textLimit : SourceMap().textLimit;
   bool tooLarge_ = false;
   IncludedFiles included_;
@@ -223,17 +261,18 @@ bool SourceMap::locate(int32_t line, std::string* path, int32_t* fileLine) const
 }
 
 std::string loadSource(const std::string& directory, const std::string& fileName,
-                       SourceMap* map) {
-  return Loader(map, directory).run(directory, fileName);
+                       SourceMap* map, const CompilerSettings& compiler) {
+  return Loader(map, directory, compiler).run(directory, fileName);
 }
 
-TokenList* tokenizeFile(const std::string& path, SourceMap* map, bool exact) {
+TokenList* tokenizeFile(const std::string& path, SourceMap* map, bool exact,
+                        const CompilerSettings& compiler) {
   TokenList* list = newTokenList();
   if (list == nullptr) throw std::bad_alloc();
   const std::string folder = exact ? exactFolderPart(path) : folderPart(path);
   const std::string text =
-      loadSource(folder, exact ? path.substr(folder.size()) : fileNamePart(path), map);
-  if (map != nullptr && map->tooLarge) return list;
+      loadSource(folder, exact ? path.substr(folder.size()) : fileNamePart(path), map, compiler);
+  if (map != nullptr && (map->tooLarge || !map->error.empty())) return list;
   try {
     // The token pattern is a constant: only a lack of memory keeps it from compiling.
     if (lexText(text, collectToken, list) < 0) throw std::bad_alloc();

@@ -26,6 +26,10 @@ std::string fileNamePart(const std::string& path);
 /// Tells whether the path starts at a root ("/x" here; "C:\x", "\x" or "\\host\x" on Windows).
 bool isAbsolutePath(const std::string& path);
 
+/// Returns the folder with the working folder in front of it when it is relative; a folder ends
+/// in a separator ("" stands for the working folder itself).
+std::string absoluteFolder(const std::string& folder);
+
 /// Finds the other spellings of paths; keeps each folder listing it reads while it lives.
 class PathSpellings {
  public:

@@ -4,8 +4,10 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -41,6 +43,18 @@ const char kFolderSeparators[] = "/";
 const bool kFolderPartStopsAtBar = false;
 
 bool isAbsolutePath(const std::string& path) { return !path.empty() && path[0] == '/'; }
+
+std::string absoluteFolder(const std::string& folder) {
+  if (isAbsolutePath(folder)) return folder;
+  std::vector<char> working(4096);
+  while (getcwd(working.data(), working.size()) == nullptr) {
+    if (errno != ERANGE) return folder;
+    working.resize(working.size() * 2);
+  }
+  std::string absolute = working.data();
+  if (absolute.back() != '/') absolute += '/';
+  return absolute + folder;
+}
 
 std::vector<std::string> PathSpellings::of(const std::string& path) {
   std::vector<std::string> spellings;

@@ -72,10 +72,18 @@ printf 'x\nProcedureDLL F(a,\nb\n' > open.pb
 expect "missing )" 1 /dev/null "gantrell: Symbol ')' expected in line 3
   at open.pb:2" -- "$cli" open.pb
 
+# The compiler's target and home, in both spellings of an option's value.
+printf 'CompilerIf #PB_Compiler_OS = #PB_OS_Linux And #PB_Compiler_Home = "/pb/"\nProcedureDLL L()\nCompilerElse\nProcedureDLL W()\nCompilerEndIf\n' > os.pb
+header 'L.i ()' > want.pbi
+expect "a target's branch" 0 want.pbi "" -- "$cli" --target=linux-arm64 --pb-home /pb os.pb
+header 'W.i ()' > want.pbi
+expect "the other branch" 0 want.pbi "" -- "$cli" --target macos-x64 --pb-home=/pb/ os.pb
+
 # The command line. The source path is taken exactly as given: no trimming, no cut at a quote.
 expect "no source" 2 /dev/null - -- "$cli"
 check "no usage text for a missing SOURCE" grep -q "no SOURCE" "$scratch/err"
-for args in "'   '" "--frobnicate x.pb" "a.pb b.pb" "-o" "--output=" "-o '' five.pb"; do
+for args in "'   '" "--frobnicate x.pb" "a.pb b.pb" "-o" "--output=" "-o '' five.pb" \
+  "--target amiga-68k x.pb" "--target=windows x.pb" "--target" "--pb-home"; do
   eval "set -- $args"
   expect "bad command line: $args" 2 /dev/null - -- "$cli" "$@"
 done
