@@ -1,6 +1,7 @@
 // Runs the whole command-line path on a source file made of the input, under UTF-8 names: scan,
-// declarations and the written block, which must hold exactly the header's bytes: 8-bit text,
-// or well-formed UTF-8 behind a mark where some character has no 8-bit byte.
+// declarations and the written block, which must hold exactly the header's bytes (8-bit text,
+// or well-formed UTF-8 behind a mark where some character has no 8-bit byte), or an error that
+// names a line of the source.
 #include <string>
 
 #include "driver/headless_ui.h"
@@ -35,6 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       FUZZ_CHECK(result.header.declarationCount() == 0, "declarations, yet nothing to export");
       FUZZ_CHECK(result.message == "Nothing to export.", "message: " + result.message);
       break;
+    case RunOutcome::SourceError:
+      FUZZ_CHECK(result.message.compare(0, 13, "Unbalanced co") == 0 ||
+                     result.message.compare(0, 9, "Macro nes") == 0 ||
+                     result.message.compare(0, 9, "Macro exp") == 0,
+                 "message: " + result.message);
+      [[fallthrough]];
     case RunOutcome::DeclarationError: {
       FUZZ_CHECK(result.errorLine >= 1, "error line " + decimalText(result.errorLine));
       std::string path;

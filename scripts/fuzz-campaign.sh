@@ -3,7 +3,8 @@
 # what each did (executions, coverage, corpus, findings) to a log.
 #   scripts/fuzz-campaign.sh [--log FILE] [--corpus DIR] [--findings DIR] [--keep-going]
 #                            SECONDS [TARGET...]
-# Targets: lex_text read_line load_source scan_declaration run_gantrell (all by default).
+# Targets: lex_text read_line load_source scan_declaration run_gantrell compiler_view (all by
+# default).
 # The corpus of each target grows in DIR/TARGET (default build-fuzz/corpus), seeded from
 # fuzz/corpus/TARGET; inputs that fail land in the findings folder (default
 # build-fuzz/findings). --keep-going fuzzes on past a finding (libFuzzer's fork mode, one
@@ -29,7 +30,8 @@ done
 seconds=${1:?usage: fuzz-campaign.sh [OPTIONS] SECONDS [TARGET...]}
 shift
 targets=("$@")
-((${#targets[@]})) || targets=(lex_text raw_matches read_line load_source scan_declaration run_gantrell)
+((${#targets[@]})) || targets=(lex_text raw_matches read_line load_source scan_declaration run_gantrell
+  compiler_view)
 
 # Longest input per target: the line reader and a whole run see inputs past the 4096-byte
 # buffer of a file, so that lines cross its edge.

@@ -6,7 +6,7 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-fuzz
 seconds=${FUZZ_SECONDS:-20}
-targets=(lex_text raw_matches read_line load_source scan_declaration run_gantrell)
+targets=(lex_text raw_matches read_line load_source scan_declaration run_gantrell compiler_view)
 echo "== fuzz smoke (${seconds}s per target)"
 cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null || exit 1
 cmake --build "$build" -j 2 >/dev/null || { cmake --build "$build" -j 1; exit 1; }

@@ -17,6 +17,7 @@
 #include "text/code_page.h"
 #include "text/console.h"
 #include "text/file_io.h"
+#include "text/path.h"
 #include "text/pattern.h"
 #include "text/program_args.h"
 #include "text/shown_name.h"
@@ -26,8 +27,9 @@
 namespace {
 
 const char kUsage[] =
-    "Usage: gantrell-cli [--strict] [--library NAME] [-o FILE] SOURCE\n"
-    "       gantrell-cli [--strict] --tokens SOURCE\n"
+    "Usage: gantrell-cli [--strict] [--library NAME] [--target OS-CPU] [--pb-home DIR]\n"
+    "                    [-o FILE] SOURCE\n"
+    "       gantrell-cli [--strict] [--target OS-CPU] [--pb-home DIR] --tokens SOURCE\n"
     "Write the PureBasic Import block for the ProcedureDLL procedures of SOURCE\n"
     "and of every file it includes, and an ImportC block for its ProcedureCDLL ones.\n"
     "\n"
@@ -39,6 +41,11 @@ const char kUsage[] =
     "                     the block: line, TAB, kind, TAB, text\n"
     "      --strict       fail, writing nothing, when there is a warning\n"
     "                     (an include file that can't be opened)\n"
+    "      --target OS-CPU\n"
+    "                     decide CompilerIf and CompilerSelect on #PB_Compiler_OS\n"
+    "                     and #PB_Compiler_Processor for this target: windows-x86,\n"
+    "                     windows-x64, linux-x64, linux-arm64, macos-x64, macos-arm64\n"
+    "      --pb-home DIR  the PureBasic folder, for #PB_Compiler_Home\n"
     "      --help         show this help and exit\n"
     "      --version      show the version and exit\n"
     "\n"
@@ -51,6 +58,7 @@ struct Options {
   bool tokens = false;
   bool strict = false;
   std::string library;
+  CompilerSettings compiler;
   std::string source;
 };
 
@@ -80,6 +88,20 @@ int parseOptions(int argc, char** argv, Options* options) {
       options->tokens = true;
     } else if (!optionsEnded && arg == "--strict") {
       options->strict = true;
+    } else if (!optionsEnded && (arg == "--target" || arg.compare(0, 9, "--target=") == 0)) {
+      if (arg == "--target" && ++i >= argc) return usageError("option '--target' needs OS-CPU");
+      options->compiler.target = arg == "--target" ? argv[i] : arg.substr(9);
+      int64_t os = 0;
+      int64_t processor = 0;
+      if (!readTarget(options->compiler.target, &os, &processor))
+        return usageError(("unknown target '" + options->compiler.target + "'").c_str());
+    } else if (!optionsEnded && (arg == "--pb-home" || arg.compare(0, 10, "--pb-home=") == 0)) {
+      if (arg == "--pb-home" && ++i >= argc) return usageError("option '--pb-home' needs a DIR");
+      std::string& home = options->compiler.home;
+      home = arg == "--pb-home" ? argv[i] : arg.substr(10);
+      // The compiler's home ends in a separator, so that names can be put right behind it.
+      if (!home.empty() && std::strchr(kFolderSeparators, home.back()) == nullptr)
+        home += kFolderSeparators[0];
     } else if (!optionsEnded && (arg == "-o" || arg == "--output")) {
       if (++i >= argc) return usageError("option '-o' needs a FILE");
       options->output = argv[i];
@@ -217,8 +239,14 @@ int emit(const Options& options, const std::string& bytes, const SourceMap& map)
   return failOutput(options, kCantWriteFile, reason);
 }
 
-// Prints a warning, with its place, for each include that opened on no path.
+// Prints a warning, with its place, for each include that opened on no path, after one for each
+// include name read from its first string.
 void warnOfMissingIncludes(const SourceMap& map) {
+  for (const GuessedInclude& guessed : map.guessedIncludes)
+    printError("gantrell: warning: can't evaluate the include name %s: reading \"%s\"\n"
+               "  at %s:%d\n",
+               shownName(guessed.expression).c_str(), shownName(guessed.name).c_str(),
+               shownName(guessed.file).c_str(), static_cast<int>(guessed.line));
   for (const MissingInclude& missing : map.missingIncludes)
     printError("gantrell: warning: can't open include file \"%s\"%s%s\n  at %s:%d\n",
                shownName(missing.name).c_str(), missing.reason.empty() ? "" : ": ",
@@ -226,15 +254,33 @@ void warnOfMissingIncludes(const SourceMap& map) {
                static_cast<int>(missing.line));
 }
 
+// Reports an error of the scan and, where it names a line, the file and line it lies on.
+int failAt(const std::string& message, const SourceMap& map, int32_t errorLine) {
+  // The whole message is made before any of it is written: running out of memory on the way
+  // must leave "Out of memory." alone, not half a message before it.
+  std::string text = "gantrell: " + message + "\n";
+  std::string path;
+  int32_t fileLine = 0;
+  if (errorLine > 0 && map.locate(errorLine, &path, &fileLine))
+    text += "  at " + shownName(path) + ":" + decimalText(fileLine) + "\n";
+  writeError(text);
+  return 1;
+}
+
 // Writes the token dump to the -o file, or to standard output.
 int printTokens(const Options& options) {
   const std::string& source = options.source;
   SourceMap map;
-  TokenList* tokens = tokenizeFile(source, &map, true);
-  warnOfMissingIncludes(map);
-  if (options.strict && !map.missingIncludes.empty()) {
+  TokenList* tokens = tokenizeFile(source, &map, true, options.compiler);
+  if (!map.error.empty()) {
     tokens->ops->free(tokens);
-    printError("gantrell: %s\n", kMissingIncludes);
+    return failAt(map.error, map, map.errorLine);
+  }
+  warnOfMissingIncludes(map);
+  if (options.strict && (!map.missingIncludes.empty() || !map.guessedIncludes.empty())) {
+    tokens->ops->free(tokens);
+    printError("gantrell: %s\n",
+               map.missingIncludes.empty() ? kGuessedIncludes : kMissingIncludes);
     return 1;
   }
   std::string out;
@@ -261,15 +307,7 @@ int failRun(const Options& options, const RunResult& result) {
     return failSource(result.sourcePath);
   if (result.outcome == RunOutcome::CreateFailed || result.outcome == RunOutcome::WriteFailed)
     return failOutput(options, result.message.c_str(), result.saveError);
-  // The whole message is made before any of it is written: running out of memory on the way
-  // must leave "Out of memory." alone, not half a message before it.
-  std::string text = "gantrell: " + result.message + "\n";
-  std::string path;
-  int32_t fileLine = 0;
-  if (result.errorLine > 0 && result.sourceMap.locate(result.errorLine, &path, &fileLine))
-    text += "  at " + shownName(path) + ":" + decimalText(fileLine) + "\n";
-  writeError(text);
-  return 1;
+  return failAt(result.message, result.sourceMap, result.errorLine);
 }
 
 int runCli(int argc, char** argv) {
@@ -281,6 +319,7 @@ int runCli(int argc, char** argv) {
   HeadlessUi ui(options.toStdout ? std::string() : options.output);
   RunOptions runOptions;
   runOptions.missingIncludesFail = options.strict;
+  runOptions.compiler = options.compiler;
   // The path exactly as given: only the desktop programs trim what the IDE hands them.
   runOptions.exactSourcePath = true;
   runOptions.library = options.library;

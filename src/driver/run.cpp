@@ -13,6 +13,7 @@ const char kNothingToExport[] = "Nothing to export.";
 const char kSourceTooLarge[] = "Source too large.";
 const char kOutOfMemory[] = "Out of memory.";
 const char kMissingIncludes[] = "Some include files can't be opened.";
+const char kGuessedIncludes[] = "Some include names can't be evaluated.";
 
 namespace {
 
@@ -63,13 +64,20 @@ RunResult runGantrell(const std::string& argument, Ui* ui, const RunOptions& opt
   }
 
   std::unique_ptr<TokenList, FreeTokenList> tokens(
-      tokenizeFile(result.sourcePath, &result.sourceMap, !trim));
+      tokenizeFile(result.sourcePath, &result.sourceMap, !trim, options.compiler));
   if (result.sourceMap.tooLarge) {
     report(&result, RunOutcome::SourceTooLarge, kSourceTooLarge, ui);
     return result;
   }
-  if (options.missingIncludesFail && !result.sourceMap.missingIncludes.empty()) {
-    report(&result, RunOutcome::MissingInclude, kMissingIncludes, ui);
+  if (!result.sourceMap.error.empty()) {
+    result.errorLine = result.sourceMap.errorLine;
+    report(&result, RunOutcome::SourceError, result.sourceMap.error, ui);
+    return result;
+  }
+  if (options.missingIncludesFail && (!result.sourceMap.missingIncludes.empty() ||
+                                      !result.sourceMap.guessedIncludes.empty())) {
+    report(&result, RunOutcome::MissingInclude,
+           result.sourceMap.missingIncludes.empty() ? kGuessedIncludes : kMissingIncludes, ui);
     return result;
   }
   if (!options.library.empty()) nameLibrary(&result.header, options.library);

@@ -25,6 +25,10 @@ extern const char kOutOfMemory[];
 /// The text a run ends with when an include opens nowhere and that is not allowed.
 extern const char kMissingIncludes[];
 
+/// The text a run ends with when an include name is read from its first string and that is not
+/// allowed.
+extern const char kGuessedIncludes[];
+
 /// How a run ended.
 enum class RunOutcome {
   MissingArgument,
@@ -32,6 +36,7 @@ enum class RunOutcome {
   SourceTooLarge,
   Closed,
   DeclarationError,
+  SourceError,
   NothingToExport,
   Saved,
   Cancelled,
@@ -44,7 +49,7 @@ enum class RunOutcome {
 struct RunResult {
   RunOutcome outcome = RunOutcome::MissingArgument;
   std::string message;     // the text of the error box, if one was shown
-  int32_t errorLine = -1;  // the combined-text line a declaration error names
+  int32_t errorLine = -1;  // the combined-text line a declaration or source error names
   std::string sourcePath;  // the argument, without its surrounding spaces where trimmed
   std::string saveError;   // the system's reason when the output could not be written
   ImportHeader header;     // finished when the scan found declarations
@@ -56,6 +61,7 @@ struct RunOptions {
   bool missingIncludesFail = false;  // an include that opens nowhere ends the run, unsaved
   bool exactSourcePath = false;      // the argument is the path exactly, not trimmed nor cut
   std::string library;               // the library the blocks open with; empty: Import ""
+  CompilerSettings compiler;         // what is known of the compiler beyond the source
 };
 
 /// Scans the source named by `argument`, reports through `ui` and saves the import block. The

@@ -39,6 +39,7 @@ IncludeDirective readStatement(std::string_view line, size_t begin, size_t end) 
     if (statement.kind == IncludeDirective::Kind::None && span.kind == SpanKind::Code) {
       statement.kind = keywordAt(line, at, &keywordEnd);
       if (statement.kind != IncludeDirective::Kind::None) {
+        statement.expression = line.substr(keywordEnd, end - keywordEnd);
         at = keywordEnd;
         continue;
       }

@@ -16,6 +16,7 @@ struct IncludeDirective {
   Kind kind = Kind::None;
   std::string_view name;  // the quoted name after the keyword, as written ("" when there is none)
   std::string_view text;  // the statement as written, kept in the text where it is no include
+  std::string_view expression;  // what follows the keyword, up to the statement's end
 };
 
 /// Reads the statement that starts at `*at` in the line and moves `*at` behind the ":" that ends

@@ -54,7 +54,9 @@ struct OpenSource {
   int32_t lastFileLine = -1;  // the file line of the combined text's line lastCombinedLine
   // The statements of a line that holds includes, taken one at a time: an include opens its
   // file, and the statements after it follow when that file is done.
-  std::string_view pending;  // a view into `lines`, which stays where it is (stack_ is a deque)
+  std::string_view pending;  // a view into `lines` or `replaced`, which stay where they are
+                             // (stack_ is a deque)
+  std::string replaced;      // the line being read as the compiler reads it, where it differs
   size_t pendingAt = 1;      // where its next statement starts; past its end when there is none
   int32_t pendingLine = 0;
 };
@@ -94,17 +96,19 @@ bool mayNameInclude(std::string_view line) {
 
 class Loader {
  public:
-  Loader(SourceMap* map, const std::string& mainFolder) : map_(map), search_(mainFolder) {}
+  Loader(SourceMap* map, const std::string& mainFolder, const CompilerSettings& compiler)
+      : map_(map), search_(mainFolder), view_(compiler) {}
 
   std::string run(const std::string& directory, const std::string& fileName, MemoryClaim* claim) {
     open(directory, fileName, false, nullptr);
-    while (!stack_.empty() && !tooLarge_) {
+    while (!stack_.empty() && !tooLarge_ && !failed_) {
       OpenSource& source = stack_.back();
       if (source.pendingAt <= source.pending.size()) {
         processPending();
         continue;
       }
       if (source.next == source.lines.count()) {
+        if (!accept(view_.leaveFile())) break;
         const bool resume = source.resumeParent;
         stack_.pop_back();
         if (resume) appendMarker(stack_.back().directory, stack_.back().fileName);
@@ -139,6 +143,7 @@ class Loader {
     if (source.lines.tooLarge && map_ != nullptr) map_->tooLarge = true;
     tooLarge_ = tooLarge_ || source.lines.tooLarge;
     included_.add(path);
+    view_.enterFile(absoluteFolder(directory), fileName);
     appendMarker(directory, fileName);
     source.directory = directory;
     source.fileName = fileName;
@@ -147,7 +152,50 @@ class Loader {
     return true;
   }
 
+  // Takes the view's verdict on a line or file; false, with the error kept, when it ends loading.
+  bool accept(const LineVerdict& verdict) {
+    if (verdict.action != LineVerdict::Action::Fail) return true;
+    failed_ = true;
+    if (map_ != nullptr) {
+      map_->error = std::string(verdict.text);
+      map_->errorLine = verdict.line;
+    }
+    return false;
+  }
+
+  // The paths an include statement's expression gives, in the order to try; where it can't be
+  // evaluated, its first string, and a warning that shows the expression.
+  std::vector<std::string> includeNames(const IncludeDirective& statement, int32_t fileLine) {
+    const IncludeNames names = view_.includeNames(statement.expression);
+    std::vector<std::string> paths;
+    if (names.evaluated && !names.names.empty()) {
+      for (const std::string& name : names.names) paths.push_back(pathOfName(name));
+      return paths;
+    }
+    const OpenSource& source = stack_.back();
+    if (!names.expression.empty() && map_ != nullptr) {
+      map_->guessedIncludes.push_back({names.expression, std::string(statement.name),
+                                       source.directory + source.fileName, fileLine});
+      map_->claim.add(sizeof(GuessedInclude) + names.expression.size() + statement.name.size() +
+                      source.directory.size() + source.fileName.size());
+    }
+    paths.push_back(pathOfName(statement.name));
+    return paths;
+  }
+
   void processLine(std::string_view line, int32_t fileLine) {
+    // The compiler may skip the line, or read it otherwise (its macros expanded). A line it reads
+    // otherwise is kept with its file while its includes are followed.
+    const LineVerdict verdict = view_.readLine(line, lines_ + 1);
+    if (!accept(verdict)) {
+      appendFileLine(line, fileLine);
+      return;
+    }
+    if (verdict.action == LineVerdict::Action::Drop) line = {};
+    if (verdict.action == LineVerdict::Action::Replace) {
+      stack_.back().replaced.assign(verdict.text);
+      line = stack_.back().replaced;
+    }
     if (!mayNameInclude(line)) {
       appendFileLine(line, fileLine);
       return;
@@ -156,7 +204,7 @@ class Loader {
       for (size_t at = 0; at <= line.size();) {
         const IncludeDirective statement = nextStatement(line, &at);
         if (statement.kind == IncludeDirective::Kind::IncludePath)
-          search_.setIncludePath(stack_.back().directory, pathOfName(statement.name));
+          search_.setIncludePath(stack_.back().directory, includeNames(statement, fileLine)[0]);
       }
       appendFileLine(line, fileLine);
       return;
@@ -179,11 +227,11 @@ class Loader {
       const IncludeDirective statement = nextStatement(line, &source.pendingAt);
       if (statement.kind == IncludeDirective::Kind::Include) {
         appendRun(line, runBegin, runEnd, fileLine);
-        include(pathOfName(statement.name), fileLine);
+        include(includeNames(statement, fileLine), fileLine);
         return;
       }
       if (statement.kind == IncludeDirective::Kind::IncludePath)
-        search_.setIncludePath(source.directory, pathOfName(statement.name));
+        search_.setIncludePath(source.directory, includeNames(statement, fileLine)[0]);
       const size_t begin = static_cast<size_t>(statement.text.data() - line.data());
       if (runBegin == std::string_view::npos) runBegin = begin;
       runEnd = begin + statement.text.size();
@@ -198,20 +246,23 @@ class Loader {
     if (run.find_first_not_of(" \t") != std::string_view::npos) appendFileLine(run, fileLine);
   }
 
-  // Follows an include statement of the including file's line `fileLine`.
-  void include(const std::string& name, int32_t fileLine) {
+  // Follows an include statement of the including file's line `fileLine`: each name its
+  // expression may give, in order, until one is read or already was.
+  void include(const std::vector<std::string>& names, int32_t fileLine) {
     const std::string directory = stack_.back().directory;
     const std::string fileName = stack_.back().fileName;
-    const std::string first = isAbsolutePath(name) ? name : directory + name;
-    if (included_.contains(first)) return;
     std::string reason;
-    if (!name.empty()) {
+    for (const std::string& name : names) {
+      const std::string first = isAbsolutePath(name) ? name : directory + name;
+      if (included_.contains(first)) return;
+      if (name.empty()) continue;
       if (open(folderPart(first), fileNamePart(first), true, &reason)) return;
       for (const std::string& path : search_.fallbacks(first, name)) {
         if (included_.contains(path)) return;
         if (open(folderPart(path), fileNamePart(path), true, &reason)) return;
       }
     }
+    const std::string& name = names.front();
     if (map_ != nullptr) {
       map_->missingIncludes.push_back({name, directory + fileName, fileLine, reason});
       map_->claim.add(sizeof(MissingInclude) + name.size() + directory.size() + fileName.size());
@@ -279,6 +330,8 @@ class Loader {
 
   SourceMap* map_;
   IncludeSearch search_;
+  CompilerView view_;
+  bool failed_ = false;  // the view ended loading
   const size_t limit_ = map_ != nullptr ? map_->textLimit : SourceMap().textLimit;
   bool tooLarge_ = false;
   IncludedFiles included_;
@@ -311,11 +364,12 @@ bool SourceMap::locate(int32_t line, std::string* path, int32_t* fileLine) const
 }
 
 std::string loadSource(const std::string& directory, const std::string& fileName,
-                       SourceMap* map, MemoryClaim* claim) {
-  return Loader(map, directory).run(directory, fileName, claim);
+                       SourceMap* map, MemoryClaim* claim, const CompilerSettings& compiler) {
+  return Loader(map, directory, compiler).run(directory, fileName, claim);
 }
 
-TokenList* tokenizeFile(const std::string& path, SourceMap* map, bool exact) {
+TokenList* tokenizeFile(const std::string& path, SourceMap* map, bool exact,
+                        const CompilerSettings& compiler) {
   // Loading and cutting may both run out of memory: the list goes with the exception.
   const auto freeList = [](TokenList* list) { list->ops->free(list); };
   std::unique_ptr<TokenList, decltype(freeList)> list(newTokenList(), freeList);
@@ -323,8 +377,9 @@ TokenList* tokenizeFile(const std::string& path, SourceMap* map, bool exact) {
   const std::string folder = exact ? exactFolderPart(path) : folderPart(path);
   MemoryClaim claim;  // the text's memory, held while it is cut into tokens
   const std::string text =
-      loadSource(folder, exact ? path.substr(folder.size()) : fileNamePart(path), map, &claim);
-  if (map != nullptr && map->tooLarge) return list.release();
+      loadSource(folder, exact ? path.substr(folder.size()) : fileNamePart(path), map, &claim,
+                 compiler);
+  if (map != nullptr && (map->tooLarge || !map->error.empty())) return list.release();
   // The token pattern is a constant: only a lack of memory keeps it from compiling.
   if (lexText(text, collectToken, list.get()) < 0) throw std::bad_alloc();
   return list.release();

@@ -36,6 +36,10 @@ std::string pathOfSourceText(const std::string& text, bool eightBitSource);
 /// Tells whether the path names a folder.
 bool namesFolder(const std::string& path);
 
+/// Returns the folder with the working folder in front of it when it is relative; a folder ends
+/// in a separator ("" stands for the working folder itself).
+std::string absoluteFolder(const std::string& folder);
+
 /// Finds the other spellings of paths; keeps the folder listings it reads, each folder once
 /// however it was spelled, and no more than a few megabytes of them.
 class PathSpellings {

@@ -4,6 +4,7 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -58,6 +59,18 @@ std::string pathOfSourceText(const std::string& text, bool eightBitSource) {
 bool namesFolder(const std::string& path) {
   struct stat status;
   return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+std::string absoluteFolder(const std::string& folder) {
+  if (isAbsolutePath(folder)) return folder;
+  std::vector<char> working(4096);
+  while (getcwd(working.data(), working.size()) == nullptr) {
+    if (errno != ERANGE) return folder;
+    working.resize(working.size() * 2);
+  }
+  std::string absolute = working.data();
+  if (absolute.back() != '/') absolute += '/';
+  return absolute + folder;
 }
 
 std::vector<std::string> PathSpellings::of(const std::string& path) {

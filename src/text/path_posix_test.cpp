@@ -17,6 +17,12 @@ TEST(PathPosix, SplitsAtTheLastSlashOnlyOutsideQuotes) {
     EXPECT_EQ(std::string(folder) + "|" + name, folderPart(path) + "|" + fileNamePart(path))
         << path;
   EXPECT_TRUE(isAbsolutePath("/a") && !isAbsolutePath("a/b") && !isAbsolutePath("C:\\a"));
+  // A relative folder gets the working folder in front of it.
+  const std::string absolute = absoluteFolder("sub/");
+  EXPECT_TRUE(absolute[0] == '/' && absolute.size() > 5 &&
+              absolute.compare(absolute.size() - 5, 5, "/sub/") == 0)
+      << absolute;
+  EXPECT_EQ(absoluteFolder("/a/"), "/a/");
 }
 
 TEST(PathPosix, OtherSpellingsIgnoreLetterCaseBeyondAscii) {

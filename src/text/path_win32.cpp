@@ -24,4 +24,15 @@ bool namesFolder(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+std::string absoluteFolder(const std::string& folder) {
+  if (isAbsolutePath(folder)) return folder;
+  const DWORD size = GetCurrentDirectoryW(0, nullptr);
+  std::wstring wide(size, L'\0');
+  if (size == 0 || GetCurrentDirectoryW(size, &wide[0]) + 1 != size) return folder;
+  wide.pop_back();  // the NUL
+  std::string working = narrow(wide);
+  if (working.back() != '\\' && working.back() != '/') working += '\\';
+  return working + folder;
+}
+
 std::vector<std::string> PathSpellings::of(const std::string&) { return {}; }

@@ -16,4 +16,10 @@ TEST(PathWin32, BackslashAndSlashSeparateFoldersUpToABarAndOutsideQuotes) {
         << path;
   EXPECT_TRUE(isAbsolutePath("C:\\a") && isAbsolutePath("\\\\host\\a") && isAbsolutePath("d:/a"));
   EXPECT_FALSE(isAbsolutePath("C:a") || isAbsolutePath("a\\b") || isAbsolutePath(""));
+  // A relative folder gets the working folder in front of it.
+  const std::string absolute = absoluteFolder("sub\\");
+  EXPECT_TRUE(isAbsolutePath(absolute) && absolute.size() > 5 &&
+              absolute.compare(absolute.size() - 5, 5, "\\sub\\") == 0)
+      << absolute;
+  EXPECT_EQ(absoluteFolder("C:\\a\\"), "C:\\a\\");
 }

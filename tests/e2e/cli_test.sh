@@ -96,13 +96,20 @@ printf 'ProcedureCDLL C()\nProcedureDLL D(x)\n' > both.pb
 expect "--library NAME" 0 lib.pbi "" -- "$cli" --library 'C:\Libs\my lib.lib' both.pb
 expect "--library=NAME -o" 0 /dev/null "" -- "$cli" '--library=C:\Libs\my lib.lib' -o lib_out.pbi both.pb
 check "--library=NAME -o wrote other bytes" cmp -s lib_out.pbi lib.pbi
+# The compiler's target and home, in both spellings of an option's value.
+printf 'CompilerIf #PB_Compiler_OS = #PB_OS_Linux And #PB_Compiler_Home = "/pb/"\nProcedureDLL L()\nCompilerElse\nProcedureDLL W()\nCompilerEndIf\n' > os.pb
+header 'L.i ()' > want.pbi
+expect "a target's branch" 0 want.pbi "" -- "$cli" --target=linux-arm64 --pb-home /pb os.pb
+header 'W.i ()' > want.pbi
+expect "the other branch" 0 want.pbi "" -- "$cli" --target macos-x64 --pb-home=/pb/ os.pb
 
 # The command line. The source path is taken exactly as given: no trimming, no cut at a quote.
 expect "no source" 2 /dev/null - -- "$cli"
 check "no usage text for a missing SOURCE" grep -q "no SOURCE" "$scratch/err"
 for args in "'   '" "--frobnicate x.pb" "a.pb b.pb" "-o" "--output=" "-o '' five.pb" \
   "five.pb --library" "--library= five.pb" "--library '' five.pb" "--library 'a\"b' five.pb" \
-  "--library \$'a\\nb' five.pb" "--library=\$'a\\rb' five.pb" "--library \$'\\tb' five.pb"; do
+  "--library \$'a\\nb' five.pb" "--library=\$'a\\rb' five.pb" "--library \$'\\tb' five.pb" \
+  "--target amiga-68k x.pb" "--target=windows x.pb" "--target" "--pb-home"; do
   eval "set -- $args"
   expect "bad command line: $args" 2 /dev/null - -- "$cli" "$@"
 done

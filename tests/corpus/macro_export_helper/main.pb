@@ -8,7 +8,7 @@ Macro ColorGetter(name, value)
   EndProcedure
 EndMacro
 
-; Shorter to type; the exports made with it are not seen by import generators.
+; Shorter to type.
 macro EXPORT
   ProcedureDLL
 endmacro

@@ -1,0 +1,55 @@
+// Where a line's literals, comment and statements lie, as the compiler reads them: the view of a
+// line that constants, compiler directives and macros are read from.
+#ifndef GANTRELL_SCAN_STATEMENTS_H_
+#define GANTRELL_SCAN_STATEMENTS_H_
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+/// Tells whether a literal starts at `at`: a string "…", an escaped string ~"…" or a character
+/// literal '…'.
+bool startsLiteral(std::string_view line, size_t at);
+
+/// Returns the position just past the literal that starts at `at`: a string ends at the next
+/// double quote, an escaped string at the first one not escaped by "\", a character literal at
+/// the next apostrophe; an unclosed literal runs to the line's end.
+size_t literalEnd(std::string_view line, size_t at);
+
+/// Returns the text without the blanks (spaces, tabs, carriage returns) at its ends.
+std::string_view trimBlanks(std::string_view text);
+
+/// Hands each statement of a line's code to `visit`, without blanks around it, until `visit`
+/// returns false: the code ends at the ";" that starts the comment, and a ":" outside literals
+/// (but not "::") separates statements. Empty statements are left out. Returns false when
+/// `visit` did.
+template <typename Visit>
+bool forEachStatement(std::string_view line, Visit&& visit) {
+  size_t start = 0;
+  size_t at = 0;
+  const auto cut = [&](size_t end) {
+    const std::string_view statement = trimBlanks(line.substr(start, end - start));
+    return statement.empty() || visit(statement);
+  };
+  while (at < line.size()) {
+    const char c = line[at];
+    if (c == '"' || c == '\'' || c == '~') {
+      at = startsLiteral(line, at) ? literalEnd(line, at) : at + 1;
+    } else if (c == ';') {
+      break;
+    } else if (c == ':' && at + 1 < line.size() && line[at + 1] == ':') {
+      at += 2;
+    } else if (c == ':') {
+      if (!cut(at)) return false;
+      start = ++at;
+    } else {
+      ++at;
+    }
+  }
+  return cut(at);
+}
+
+/// Returns the statements of a line's code, as forEachStatement finds them.
+std::vector<std::string_view> splitStatements(std::string_view line);
+
+#endif  // GANTRELL_SCAN_STATEMENTS_H_

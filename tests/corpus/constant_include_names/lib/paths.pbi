@@ -1,0 +1,3 @@
+ProcedureDLL.s Archive_Folder()
+  ProcedureReturn GetTemporaryDirectory()
+EndProcedure

@@ -1,0 +1,3 @@
+ProcedureDLL.l Archive_Mode()
+  ProcedureReturn 420
+EndProcedure
