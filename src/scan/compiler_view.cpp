@@ -313,9 +313,9 @@ class CompilerView::State : public ExpressionContext {
     }
     if (out.kept == 0 && (out.changed || region() == Region::Skipped))
       return {LineVerdict::Action::Drop, {}};
-    if (!out.changed) return {};
+    if (!out.changed) return {LineVerdict::Action::Keep, {}, 0, out.macro};
     replaced_ = std::move(out.text);
-    return {LineVerdict::Action::Replace, replaced_};
+    return {LineVerdict::Action::Replace, replaced_, 0, out.macro};
   }
 
   IncludeNames includeNames(std::string_view expression) const {
@@ -363,6 +363,7 @@ class CompilerView::State : public ExpressionContext {
   struct Output {
     std::string text;
     bool changed = false;  // a statement was skipped or expanded
+    bool macro = false;    // a statement belongs to a macro's definition
     int kept = 0;
     bool lineStart = true;
 
@@ -389,6 +390,7 @@ class CompilerView::State : public ExpressionContext {
   bool readStatement(std::string_view statement, int32_t line, bool expand, Output* out) {
     std::string_view rest;
     const Word word = firstWord(statement, &rest);
+    if (inMacro_ || word == Word::Macro) out->macro = true;
     if (inMacro_) {
       // A body of one quote on the macro's line leaves the literal open, "EndMacro" inside it:
       // the macro ends there all the same.

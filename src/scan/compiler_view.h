@@ -27,6 +27,8 @@ struct LineVerdict {
   std::string_view text;  // Replace: the line as the compiler reads it; Fail: the message
                           // (valid until the view is next asked)
   int32_t line = 0;       // Fail: the line the message names
+  bool inMacro = false;   // the line holds (part of) a macro's definition, whose includes are
+                          // followed where the macro is used, not here
 };
 
 /// The names an include statement's expression gives.

@@ -196,7 +196,7 @@ class Loader {
       stack_.back().replaced.assign(verdict.text);
       line = stack_.back().replaced;
     }
-    if (!mayNameInclude(line)) {
+    if (verdict.inMacro || !mayNameInclude(line)) {
       appendFileLine(line, fileLine);
       return;
     }
