@@ -150,14 +150,12 @@ class Loader {
   void processLine(std::string_view line, int32_t fileLine) {
     // The compiler may skip the line, or read it otherwise (its macros expanded).
     const LineVerdict verdict = view_.readLine(line, lines_ + 1);
-    if (!accept(verdict)) {
-      appendFileLine(line, fileLine);
-      return;
-    }
     if (verdict.action == LineVerdict::Action::Drop) line = {};
     if (verdict.action == LineVerdict::Action::Replace) line = verdict.text;
-    const IncludeDirective directive =
-        mayNameInclude(line) ? readIncludeDirective(std::string(line)) : IncludeDirective();
+    // A line that ends loading is still written, so that the message's line is in the map.
+    const IncludeDirective directive = accept(verdict) && mayNameInclude(line)
+                                           ? readIncludeDirective(std::string(line))
+                                           : IncludeDirective();
     if (directive.kind != IncludeDirective::Kind::Include) {
       if (directive.kind == IncludeDirective::Kind::IncludePath)
         search_.setIncludePath(stack_.back().directory, includeNames(directive, fileLine)[0]);
