@@ -187,16 +187,13 @@ class Loader {
     // The compiler may skip the line, or read it otherwise (its macros expanded). A line it reads
     // otherwise is kept with its file while its includes are followed.
     const LineVerdict verdict = view_.readLine(line, lines_ + 1);
-    if (!accept(verdict)) {
-      appendFileLine(line, fileLine);
-      return;
-    }
     if (verdict.action == LineVerdict::Action::Drop) line = {};
     if (verdict.action == LineVerdict::Action::Replace) {
       stack_.back().replaced.assign(verdict.text);
       line = stack_.back().replaced;
     }
-    if (verdict.inMacro || !mayNameInclude(line)) {
+    // A line that ends loading is still written, so that the message's line is in the map.
+    if (!accept(verdict) || verdict.inMacro || !mayNameInclude(line)) {
       appendFileLine(line, fileLine);
       return;
     }
