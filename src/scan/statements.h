@@ -1,5 +1,5 @@
-// Where a line's literals, comment and statements lie, as the compiler reads them: the view of a
-// line that constants, compiler directives and macros are read from.
+// A line's statements as the compiler reads them, for constants, compiler directives and macros;
+// where its literals and comment lie is code_spans.h's one rule.
 #ifndef GANTRELL_SCAN_STATEMENTS_H_
 #define GANTRELL_SCAN_STATEMENTS_H_
 
@@ -7,13 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "scan/code_spans.h"
+
 /// Tells whether a literal starts at `at`: a string "…", an escaped string ~"…" or a character
-/// literal '…'.
+/// literal '…', as code_spans.h reads them.
 bool startsLiteral(std::string_view line, size_t at);
 
-/// Returns the position just past the literal that starts at `at`: a string ends at the next
-/// double quote, an escaped string at the first one not escaped by "\", a character literal at
-/// the next apostrophe; an unclosed literal runs to the line's end.
+/// Returns the position just past the literal that starts at `at` (code_spans.h's rule).
 size_t literalEnd(std::string_view line, size_t at);
 
 /// Returns the text without the blanks (spaces, tabs, carriage returns) at its ends.
@@ -32,19 +32,18 @@ bool forEachStatement(std::string_view line, Visit&& visit) {
     return statement.empty() || visit(statement);
   };
   while (at < line.size()) {
-    const char c = line[at];
-    if (c == '"' || c == '\'' || c == '~') {
-      at = startsLiteral(line, at) ? literalEnd(line, at) : at + 1;
-    } else if (c == ';') {
-      break;
-    } else if (c == ':' && at + 1 < line.size() && line[at + 1] == ':') {
-      at += 2;
-    } else if (c == ':') {
+    const Span span = spanAt(line, at);
+    if (span.kind == SpanKind::Comment) break;
+    if (span.kind == SpanKind::Code && line[at] == ':') {
+      if (at + 1 < line.size() && line[at + 1] == ':') {
+        at += 2;  // module access
+        continue;
+      }
       if (!cut(at)) return false;
       start = ++at;
-    } else {
-      ++at;
+      continue;
     }
+    at = span.end;
   }
   return cut(at);
 }
