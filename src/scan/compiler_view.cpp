@@ -136,16 +136,7 @@ struct Constant {
   bool sure = false;
 };
 
-size_t nameEnd(std::string_view text, size_t at) {
-  while (at < text.size() && isNameByte(text[at])) ++at;
-  return at;
-}
 
-std::string lowered(std::string_view text) {
-  std::string word(text);
-  lowerCaseInPlace(&word);
-  return word;
-}
 
 // Returns the view's word the text starts with, None for any other; `rest` receives the text
 // after the word.

@@ -16,16 +16,7 @@ constexpr size_t kMaxSourceExpansionWork = 8 * kMaxExpansionWork;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-size_t nameEnd(std::string_view text, size_t at) {
-  while (at < text.size() && isNameByte(text[at])) ++at;
-  return at;
-}
 
-std::string lowered(std::string_view text) {
-  std::string word(text);
-  lowerCaseInPlace(&word);
-  return word;
-}
 
 // The bit of a letter among the names of one length.
 uint64_t letterBit(char letter) {

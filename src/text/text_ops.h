@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "text/code_page.h"
 
@@ -29,6 +30,19 @@ inline constexpr std::array<bool, 256> kNameBytes = [] {
 
 /// Tells whether the byte can stand in a PureBasic name.
 inline bool isNameByte(char c) { return kNameBytes[static_cast<unsigned char>(c)]; }
+
+/// Returns the position behind the name bytes that start at `at` (`at` itself where none does).
+inline size_t nameEnd(std::string_view text, size_t at) {
+  while (at < text.size() && isNameByte(text[at])) ++at;
+  return at;
+}
+
+/// Returns the text lowered, as lowerCase lowers it.
+inline std::string lowered(std::string_view text) {
+  std::string word(text);
+  lowerCaseInPlace(&word);
+  return word;
+}
 
 /// Tells whether the `length` bytes at `text`, lowered as lowerCase lowers them, are the
 /// `length` bytes at `lowered`.
