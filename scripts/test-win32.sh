@@ -108,8 +108,9 @@ cp LICENSE "$stage/LICENSE.txt"
 # from), and the mingw-w64 runtime (its start-up code, mingwex, winpthreads) and GCC's libgcc and
 # libstdc++, as Debian's packages of them state them.
 mkdir "$stage/licenses"
-pcre2_licence=$(find "$out/pcre2-src" -maxdepth 2 -name LICENCE | head -n 1)
-[[ -n $pcre2_licence ]] || { echo "no LICENCE in $out/pcre2-src" >&2; exit 1; }
+# PCRE2 10.45 renamed its LICENCE to LICENCE.md (Debian 13 has 10.46, Debian 12 10.42).
+pcre2_licence=$(find "$out/pcre2-src" -maxdepth 2 \( -name LICENCE -o -name LICENCE.md \) | head -n 1)
+[[ -n $pcre2_licence ]] || { echo "no LICENCE or LICENCE.md in $out/pcre2-src" >&2; exit 1; }
 cp "$pcre2_licence" "$stage/licenses/PCRE2.txt"
 cp /usr/share/doc/mingw-w64-i686-dev/copyright "$stage/licenses/mingw-w64.txt"
 cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/GCC-runtime.txt"
