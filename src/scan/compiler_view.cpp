@@ -368,6 +368,13 @@ class CompilerView::State : public ExpressionContext {
       lineStart = false;
       ++kept;
     }
+    // Keeps a statement of a branch that is read; one of a skipped branch only marks the change.
+    void keepUnlessSkipped(Region branch, std::string_view statement) {
+      if (branch == Region::Skipped)
+        changed = true;
+      else
+        keep(statement);
+    }
   };
 
   Region region() const { return directives_.empty() ? Region::Read : directives_.back().branch; }
@@ -407,10 +414,7 @@ class CompilerView::State : public ExpressionContext {
         macro_.body += statement;
         macroLine_ = line;
       }
-      if (macroRegion_ == Region::Skipped)
-        out->changed = true;
-      else
-        out->keep(statement);
+      out->keepUnlessSkipped(macroRegion_, statement);
       return true;
     }
     // A macro in a skipped branch is read to its end all the same, so that the directives of its
@@ -420,10 +424,7 @@ class CompilerView::State : public ExpressionContext {
       inMacro_ = readMacroHead(rest, &macro_);
       macroRegion_ = region();
       macroLine_ = line;
-      if (macroRegion_ == Region::Skipped)
-        out->changed = true;
-      else
-        out->keep(statement);
+      out->keepUnlessSkipped(macroRegion_, statement);
       return true;
     }
     if (isDirective(word)) {
