@@ -93,8 +93,9 @@ RunResult runGantrell(const std::string& argument, Ui* ui, const RunOptions& opt
     }
     ui->setProgress(position);
     if (startsDeclaration(tokens.get(), position, &result.header)) {
-      const DeclarationResult declaration =
-          scanDeclaration(tokens.get(), position, &result.header, ui);
+      const DeclarationResult declaration = scanDeclaration(tokens.get(), position, &result.header);
+      // A name read shows even when its declaration then fails, above the error box.
+      if (!declaration.name.empty()) ui->setStatusText("Found: " + declaration.name);
       if (!declaration.ok) {
         result.errorLine = declaration.errorLine;
         report(&result, RunOutcome::DeclarationError, declaration.message, ui);
