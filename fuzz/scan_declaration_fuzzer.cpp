@@ -3,7 +3,6 @@
 // declaration that a token starts. The lexer is bypassed, so any token texts may follow a keyword.
 #include <string>
 
-#include "driver/headless_ui.h"
 #include "fuzz_support.h"
 #include "header/import_header.h"
 #include "scan/classifier.h"
@@ -47,7 +46,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TokenList* tokens = tokensOf(std::string(reinterpret_cast<const char*>(data), size));
   const TokenListOps& ops = *tokens->ops;
   const int32_t count = ops.count(tokens);
-  HeadlessUi ui("");
   ImportHeader header;
   for (int32_t p = 0; p < count; ++p) {
     const std::string dllBefore = header.dll.text;
@@ -59,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                  "a token that starts no declaration changed the header");
       continue;
     }
-    const DeclarationResult result = scanDeclaration(tokens, p, &header, &ui);
+    const DeclarationResult result = scanDeclaration(tokens, p, &header);
     const bool unchanged = header.dll.text == dllBefore && header.cdll.text == cdllBefore;
     if (!result.ok) {
       FUZZ_CHECK(header.declarationCount() == met + 1, "the declaration count is off");
@@ -77,6 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       break;
     }
     FUZZ_CHECK(header.declarationCount() == met + 1, "the declaration count is off");
+    FUZZ_CHECK(!result.name.empty(), "a declaration read without its name");
     FUZZ_CHECK(result.position > p && result.position < count, "position out of the list");
     FUZZ_CHECK(ops.getText(tokens, result.position) == ")", "the position is not on a )");
     // A line is appended whole to one block, or not at all for a name already written.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "header/header_output.h"
+#include "text/path.h"
 #include "text/text_ops.h"
 #include "ui/ui.h"
 
@@ -14,33 +15,24 @@ const char kSourceTooLarge[] = "Source too large.";
 const char kOutOfMemory[] = "Out of memory.";
 const char kMissingIncludes[] = "Some include files can't be opened.";
 const char kGuessedIncludes[] = "Some include names can't be evaluated.";
+const char kCantCreateFile[] = "Can't create file.";
+const char kCantWriteFile[] = "Can't write file.";
+const char kCantOverwriteSource[] = "Can't overwrite a source file.";
 
 namespace {
+
+const char kSaveDialogTitle[] = "Save import header...";
+const char kSavePatternList[] = "PureBasic File (*.pb)|*.pb|All files|*.*";
 
 struct FreeTokenList {
   void operator()(TokenList* list) const { list->ops->free(list); }
 };
 
+// Shows the error box; the result keeps the outcome and the text for front ends that report more.
 void report(RunResult* result, RunOutcome outcome, const std::string& message, Ui* ui) {
   result->outcome = outcome;
   result->message = message;
   ui->showMessage("Error", message);
-}
-
-RunOutcome fromSave(SaveOutcome outcome) {
-  switch (outcome) {
-    case SaveOutcome::Saved:
-      return RunOutcome::Saved;
-    case SaveOutcome::Cancelled:
-      return RunOutcome::Cancelled;
-    case SaveOutcome::CreateFailed:
-      return RunOutcome::CreateFailed;
-    case SaveOutcome::SourceRefused:
-      return RunOutcome::SourceRefused;
-    case SaveOutcome::WriteFailed:
-      break;
-  }
-  return RunOutcome::WriteFailed;
 }
 
 // The files read in this run, each once, as their markers name them.
@@ -50,6 +42,30 @@ std::vector<std::string> filesRead(const SourceMap& map) {
   for (const SourceOrigin& origin : map.origins)
     if (seen.insert(origin.path).second) files.push_back(origin.path);
   return files;
+}
+
+// Asks where to save, closes the progress window and writes the finished block there, unless
+// the path names a file read in this run; a failure ends in the error box, after the window
+// has gone.
+void saveHeader(Ui* ui, RunResult* result) {
+  const std::string path =
+      ui->askSavePath(kSaveDialogTitle, folderPart(result->sourcePath), kSavePatternList, 0);
+  ui->closeProgressWindow();
+  if (path.empty()) {
+    result->outcome = RunOutcome::Cancelled;
+    return;
+  }
+  if (namesSourceFile(path, filesRead(result->sourceMap))) {
+    report(result, RunOutcome::SourceRefused, kCantOverwriteSource, ui);
+    return;
+  }
+  const SaveOutcome written = writeHeaderFile(path, result->header.text, &result->saveError);
+  if (written == SaveOutcome::CreateFailed)
+    report(result, RunOutcome::CreateFailed, kCantCreateFile, ui);
+  else if (written == SaveOutcome::WriteFailed)
+    report(result, RunOutcome::WriteFailed, kCantWriteFile, ui);
+  else
+    result->outcome = RunOutcome::Saved;
 }
 
 }  // namespace
@@ -93,8 +109,9 @@ RunResult runGantrell(const std::string& argument, Ui* ui, const RunOptions& opt
     }
     ui->setProgress(position);
     if (startsDeclaration(tokens.get(), position, &result.header)) {
-      const DeclarationResult declaration =
-          scanDeclaration(tokens.get(), position, &result.header, ui);
+      const DeclarationResult declaration = scanDeclaration(tokens.get(), position, &result.header);
+      // A name read shows even when its declaration then fails, above the error box.
+      if (!declaration.name.empty()) ui->setStatusText("Found: " + declaration.name);
       if (!declaration.ok) {
         result.errorLine = declaration.errorLine;
         report(&result, RunOutcome::DeclarationError, declaration.message, ui);
@@ -111,11 +128,6 @@ RunResult runGantrell(const std::string& argument, Ui* ui, const RunOptions& opt
     return result;
   }
   finishHeader(&result.header);
-  const SaveOutcome saved = saveHeader(result.header, result.sourcePath,
-                                       filesRead(result.sourceMap), ui, &result.saveError);
-  result.outcome = fromSave(saved);
-  if (saved == SaveOutcome::CreateFailed) result.message = kCantCreateFile;
-  if (saved == SaveOutcome::WriteFailed) result.message = kCantWriteFile;
-  if (saved == SaveOutcome::SourceRefused) result.message = kCantOverwriteSource;
+  saveHeader(ui, &result);
   return result;
 }

@@ -29,6 +29,15 @@ extern const char kMissingIncludes[];
 /// allowed.
 extern const char kGuessedIncludes[];
 
+/// The text shown when the output file can't be created.
+extern const char kCantCreateFile[];
+
+/// The text shown when the output file can't be written in full.
+extern const char kCantWriteFile[];
+
+/// The text shown when the output path names a file the run read.
+extern const char kCantOverwriteSource[];
+
 /// How a run ended.
 enum class RunOutcome {
   MissingArgument,

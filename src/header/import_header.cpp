@@ -4,7 +4,6 @@
 #include "text/code_page.h"
 #include "text/text_ops.h"
 #include "text/utf8_decode.h"
-#include "ui/ui.h"
 
 const char kProgramBanner[] = "Gantrell - PureBasic DLL import header generator";
 const char kHeaderStart[] = "Import \"\"\r\n\t";
@@ -62,8 +61,9 @@ TokenRole roleOf(const TokenList* tokens, int32_t position, bool inMacroBody) {
 
 bool isWord(TokenKind kind) { return kind == TokenKind::Identifier || kind == TokenKind::Keyword; }
 
-DeclarationResult failure(const std::string& text, int32_t line) {
+DeclarationResult failure(const std::string& text, int32_t line, const std::string& name = "") {
   DeclarationResult result;
+  result.name = name;
   result.message = text + decimalText(line);
   result.errorLine = line;
   return result;
@@ -96,8 +96,7 @@ bool startsDeclaration(const TokenList* tokens, int32_t position, ImportHeader* 
   return token.role == Role::Declaration && !header->inMacroBody;
 }
 
-DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header,
-                                  Ui* ui) {
+DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header) {
   const TokenRole token = roleOf(tokens, position, false);
   const TokenListOps& ops = *tokens->ops;
   const int32_t count = ops.count(tokens);
@@ -119,11 +118,12 @@ DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, Imp
                    namePosition < count ? ops.getLine(tokens, namePosition) : declarationLine);
   const std::string name = ops.getText(tokens, namePosition);
   p = namePosition + 1;
-  ui->setStatusText("Found: " + name);
 
+  // The name goes back with a failure too: the status line shows it above the error box.
   if (!textEquals(ops.getText(tokens, p), "(")) {
     // Past the end of the list there is no token to name: the declaration's own line stands in.
-    return failure("Syntax error in line ", p < count ? ops.getLine(tokens, p) : declarationLine);
+    return failure("Syntax error in line ", p < count ? ops.getLine(tokens, p) : declarationLine,
+                   name);
   }
   // The list runs to the ")" that matches its "(". Its line feeds are left out, two words in a
   // row keep one blank between them, and everything else is joined as it stands.
@@ -131,7 +131,7 @@ DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, Imp
   std::string parameters;
   TokenKind previousKind = TokenKind::None;
   for (int32_t depth = 1;;) {
-    if (++p >= count) return failure("Symbol ')' expected in line ", openLine);
+    if (++p >= count) return failure("Symbol ')' expected in line ", openLine, name);
     const std::string text = ops.getText(tokens, p);
     if (textEquals(text, "(")) ++depth;
     if (textEquals(text, ")") && --depth == 0) break;
@@ -147,6 +147,7 @@ DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, Imp
     block.text += spaced(name) + spaced(typeSuffix) + " (" + parameters + ")\r\n\t";
   DeclarationResult result;
   result.ok = true;
+  result.name = name;
   result.position = p;
   return result;
 }

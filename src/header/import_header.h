@@ -9,8 +9,6 @@
 
 #include "scan/token_list.h"
 
-class Ui;
-
 /// The program's name and credit line: the progress window's title and the header's signature.
 extern const char kProgramBanner[];
 
@@ -41,6 +39,8 @@ struct ImportHeader {
 /// The outcome of reading one declaration.
 struct DeclarationResult {
   bool ok = false;
+  std::string name;        // the procedure's name once read, also when the declaration then
+                           // fails; "" when no name stands where it belongs
   int32_t position = 0;    // on success: the ")" that closes the parameter list
   std::string message;     // on failure: the text for the error box
   int32_t errorLine = -1;  // on failure: the combined-text line the message names
@@ -59,9 +59,8 @@ void nameLibrary(ImportHeader* header, const std::string& name);
 bool startsDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header);
 
 /// Reads the declaration that starts at `position` into its block; on success the position is
-/// the ")" that closes the parameter list.
-DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header,
-                                  Ui* ui);
+/// the ")" that closes the parameter list. The caller shows the name it hands back.
+DeclarationResult scanDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header);
 
 /// Closes each block that holds a line with the signature and "EndImport", into `text`, and
 /// encodes it with encodeBlock.

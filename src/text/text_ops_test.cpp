@@ -9,24 +9,31 @@ TEST(TextOps, PositionsCountFromOneAndCutsStayInsideTheText) {
       {"", "a", 1, 0},       {"abc", "c", 3, 3},     {"abc", "cd", 3, 0}};
   for (const auto& [text, wanted, start, at] : finds)
     EXPECT_EQ(at, findText(text, wanted, start)) << text << " " << wanted << " " << start;
-  EXPECT_EQ("cd|ab|||bc|||ab|abc",
-            midText("abcdef", 3, 2) + "|" + midText("abc", 0, 2) + "|" + midText("abc", 4, 2) +
-                "|" + midText("abc", 2, -1) + "|" + midText("abc", 2, 99) + "|" +
-                leftText("abc", -1) + "|" + leftText("abc", 0) + "|" + leftText("abc", 2) + "|" +
-                leftText("abc", 10));
+  EXPECT_EQ("cd", midText("abcdef", 3, 2));
+  EXPECT_EQ("ab", midText("abc", 0, 2));
+  EXPECT_EQ("", midText("abc", 4, 2));
+  EXPECT_EQ("", midText("abc", 2, -1));
+  EXPECT_EQ("bc", midText("abc", 2, 99));
+  EXPECT_EQ("", leftText("abc", -1));
+  EXPECT_EQ("", leftText("abc", 0));
+  EXPECT_EQ("ab", leftText("abc", 2));
+  EXPECT_EQ("abc", leftText("abc", 10));
 }
 
 TEST(TextOps, TrimReplaceDecimalAndLowering) {
-  EXPECT_EQ("x\t||a b|\tx", trimSpaces("  x\t ") + "|" + trimSpaces("   ") + "|" +
-                                trimSpaces(" a b ") + "|" + trimSpaces("\tx"));
+  EXPECT_EQ("x\t", trimSpaces("  x\t "));
+  EXPECT_EQ("", trimSpaces("   "));
+  EXPECT_EQ("a b", trimSpaces(" a b "));
+  EXPECT_EQ("\tx", trimSpaces("\tx"));
   // Replacing never rescans what it inserted.
-  EXPECT_EQ("a, b, , c|ba|abc|aaaa", replaceText("a,b,,c", ",", ", ") + "|" +
-                                         replaceText("aaa", "aa", "b") + "|" +
-                                         replaceText("abc", "", "x") + "|" +
-                                         replaceText("aa", "a", "aa"));
-  EXPECT_EQ("0 -1 -9223372036854775808 9223372036854775807",
-            decimalText(0) + " " + decimalText(-1) + " " + decimalText(INT64_MIN) + " " +
-                decimalText(INT64_MAX));
+  EXPECT_EQ("a, b, , c", replaceText("a,b,,c", ",", ", "));
+  EXPECT_EQ("ba", replaceText("aaa", "aa", "b"));
+  EXPECT_EQ("abc", replaceText("abc", "", "x"));
+  EXPECT_EQ("aaaa", replaceText("aa", "a", "aa"));
+  EXPECT_EQ("0", decimalText(0));
+  EXPECT_EQ("-1", decimalText(-1));
+  EXPECT_EQ("-9223372036854775808", decimalText(INT64_MIN));
+  EXPECT_EQ("9223372036854775807", decimalText(INT64_MAX));
   EXPECT_EQ("proceduredll [x] 12_$#", lowerCase("ProcedureDLL [X] 12_$#"));
   EXPECT_EQ(2u, lowerCase(std::string("\xC9\x80", 2)).size());
   EXPECT_TRUE(lowerCaseEquals("EndMacro", "endmacro") && lowersTo("INCLUDEx", "include", 7));
