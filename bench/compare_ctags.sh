@@ -13,7 +13,6 @@
 # scanned line by line, only the .pb files' procedures tagged), and with a regex that tags every
 # Procedure/ProcedureC/ProcedureDLL/ProcedureCDLL in every file, closer to gantrell's work.
 set -euo pipefail
-# shellcheck source=bench/timing.sh
 source "$(dirname "$0")/timing.sh"
 runs=7 tree=lines1M build=$repo/build-bench dir="" main=main.pb cli=""
 bench_options 'n:runs t:tree b:build d:dir m:main c:cli' \
@@ -50,6 +49,7 @@ for ((i = 0; i < runs; i++)); do
   time_runs 1 "$logs/procs" "${ctags_procs[@]}"
 done
 
+declare -A cpu_median=()
 printf '%-22s %28s %28s %10s\n' "" "elapsed s min/median/max" "cpu s min/median/max" "peak MiB"
 for tool in gantrell plain procs; do
   case $tool in
@@ -57,9 +57,9 @@ for tool in gantrell plain procs; do
     plain) name="ctags (Basic)" ;;
     procs) name="ctags (Basic + regex)" ;;
   esac
-  run_stats "$logs/$tool"
+  read -r emin emed emax cmin cmed cmax rss < <(run_stats "$logs/$tool")
   printf '%-22s %28s %28s %10.0f\n' "$name" "$emin / $emed / $emax" "$cmin / $cmed / $cmax" "$rss"
-  declare "${tool}_cmed=$cmed"
+  cpu_median[$tool]=$cmed
 done
 echo "ratio gantrell-cli / ctags, run by run, min/median/max (cpu: ratio of the medians):"
 for tool in plain procs; do
@@ -67,8 +67,7 @@ for tool in plain procs; do
     plain) name="ctags (Basic)" ;;
     procs) name="ctags (Basic + regex)" ;;
   esac
-  read -r rmin rmed rmax < <(ratio_stats "$logs/gantrell" "$logs/$tool" '$1')
-  cmed=${tool}_cmed
+  read -r rmin rmed rmax < <(ratio_stats "$logs/gantrell" "$logs/$tool" elapsed)
   printf '  vs %-22s elapsed %s / %s / %s, cpu %s\n' "$name:" "$rmin" "$rmed" "$rmax" \
-    "$(awk -v g="$gantrell_cmed" -v c="${!cmed}" 'BEGIN { if (c > 0) printf "%.2f", g / c; else print "n/a" }')"
+    "$(awk -v g="${cpu_median[gantrell]}" -v c="${cpu_median[$tool]}" 'BEGIN { if (c > 0) printf "%.2f", g / c; else print "n/a" }')"
 done

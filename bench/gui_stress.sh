@@ -73,7 +73,7 @@ BANNER=$(printf 'ProcedureDLL B()\r\nEndProcedure\r\n' >"$work/b.pb" &&
 [[ -n $BANNER ]] || { echo "no banner in gantrell-cli's header" >&2; exit 1; }
 
 now() { echo "$EPOCHREALTIME"; }
-since() { awk -v a="$1" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.4f", b - a }'; }
+since() { awk -v a="$1" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.4f\n", b - a }'; }
 # before SECONDS T0: tells whether less than SECONDS have passed since T0.
 before() { awk -v l="$1" -v a="$2" -v b="$EPOCHREALTIME" 'BEGIN { exit !(b - a < l) }'; }
 regex_quote() { printf '%s' "$1" | sed 's/[][\.*^$?+(){}|/]/\\&/g'; }
@@ -187,7 +187,7 @@ move_and_close() {
   t0=$(now)
   wmctrl -i -c "$id"
   if wait_end 1; then
-    echo "$(since "$t0")" >>"$work/closes"
+    since "$t0" >>"$work/closes"
     [[ $(cat "$status_file") == 0 ]] || problem "exit status $(cat "$status_file") after the close request"
   else
     problem "still running 1 s after the close request"

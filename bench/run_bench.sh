@@ -4,7 +4,6 @@
 #   bench/run_bench.sh [-n REPETITIONS] [-b BUILD_DIR]
 # REPETITIONS (default 5) applies to both the benchmark binary and the gantrell-cli runs.
 set -euo pipefail
-# shellcheck source=bench/timing.sh
 source "$(dirname "$0")/timing.sh"
 reps=5 build=$repo/build-bench
 bench_options 'n:reps b:build' '[-n REPETITIONS] [-b BUILD_DIR]' "$@"
@@ -25,7 +24,7 @@ for tree in lines100k lines1M; do
   tokens=$("$cli" --tokens "$dir/main.pb" | wc -l)
   : >"$log"
   time_runs "$reps" "$log" "$cli" "$dir/main.pb"
-  run_stats "$log"
+  read -r emin emed emax cmin cmed cmax rss < <(run_stats "$log")
   echo "== gantrell-cli $tree: $lines lines, $bytes bytes, $tokens tokens, $reps runs"
   echo "   elapsed s   min $emin  median $emed  max $emax"
   echo "   cpu s       min $cmin  median $cmed  max $cmax  (user + system)"

@@ -7,7 +7,6 @@
 #   bench/scaling.sh [-n RUNS] [-b BUILD_DIR] [-s "1 10 100"]
 # The trees are written once into BUILD_DIR/bench/trees/scaleNMB and kept for later runs.
 set -euo pipefail
-# shellcheck source=bench/timing.sh
 source "$(dirname "$0")/timing.sh"
 runs=5 build=$repo/build-bench sizes="1 10 100"
 bench_options 'n:runs b:build s:sizes' '[-n RUNS] [-b BUILD_DIR] [-s "MB MB ..."]' "$@"
@@ -43,7 +42,7 @@ trap 'rm -rf "$logs"' EXIT
 # The cost of starting and ending the program, from a source of one declaration.
 printf 'ProcedureDLL.l One(a.l)\r\nEndProcedure\r\n' >"$logs/one.pb"
 time_runs "$runs" "$logs/start" "$cli" "$logs/one.pb"
-read -r _ start_med _ < <(column_stats "$logs/start" '$1')
+read -r _ start_med _ < <(column_stats "$logs/start" elapsed)
 start_rss=$(max_rss "$logs/start")
 echo "== start-up (a one-declaration source, $runs runs): median ${start_med} s, peak RSS $((start_rss / 1024)) MiB"
 
@@ -57,7 +56,7 @@ for mb in $sizes; do
   tokens=$("$cli" --tokens "$dir/main.pb" | wc -l)
   : >"$logs/$mb"
   (cd "$dir" && time_runs "$runs" "$logs/$mb" "$cli" main.pb)
-  run_stats "$logs/$mb"
+  read -r emin emed emax cmin cmed cmax _ < <(run_stats "$logs/$mb")
   rss=$(max_rss "$logs/$mb")
   printf '%6s %12d %12d %10d %27s %24s %8.1f %10.0f %9.2f\n' "${mb}MB" "$combined" "$files" \
     "$tokens" "$emin / $emed / $emax" "$cmin / $cmed / $cmax" \

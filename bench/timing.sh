@@ -1,4 +1,4 @@
-# shellcheck shell=bash disable=SC2034  # the stats go to the caller's variables
+# shellcheck shell=bash
 # Shared by the benchmark scripts: their options, the Release build, repeated timed runs and
 # their min/median/max. Source it first; needs GNU time (/usr/bin/time, Debian package "time").
 # Sets repo, the source tree's root.
@@ -35,10 +35,15 @@ time_runs() {
   rm -f "$usage"
 }
 
-# column_stats LOG EXPRESSION: prints "min median max" of an awk expression over LOG's lines
-# ($1 elapsed, $2 user, $3 system, $4 peak RSS), e.g. '$1' or '$2 + $3'.
-column_stats() {
-  awk "{ print $2 }" "$1" | sort -g | awk '
+# run_values LOG EXPRESSION: prints an awk expression's value for each of LOG's runs, written
+# over the run's fields elapsed, user and sys (s) and rss (peak KiB), e.g. 'user + sys'.
+run_values() {
+  awk "{ elapsed = \$1; user = \$2; sys = \$3; rss = \$4; print $2 }" "$1"
+}
+
+# spread: prints "min median max" of the numbers on standard input, one a line.
+spread() {
+  sort -g | awk '
     { v[NR] = $1 }
     END {
       if (NR == 0) { print "nan nan nan"; exit }
@@ -46,6 +51,10 @@ column_stats() {
       printf "%.4g %.4g %.4g\n", v[1], median, v[NR]
     }'
 }
+
+# column_stats LOG EXPRESSION: prints "min median max" of the expression (as for run_values)
+# over LOG's runs.
+column_stats() { run_values "$1" "$2" | spread; }
 
 # tree_bytes DIR: prints the total size in bytes of the files that DIR/files.txt lists.
 tree_bytes() {
@@ -62,23 +71,23 @@ build_bench() {
   cmake --build "$dir" -j 2 --target "$@" | tail -n 1
 }
 
-# run_stats LOG: sets emin emed emax (elapsed s), cmin cmed cmax (user + system s) and rss (the
-# largest peak RSS, MiB) over LOG's runs.
+# run_stats LOG: prints "emin emed emax cmin cmed cmax rss" over LOG's runs: min, median and max
+# of the elapsed s, the same of the user + system s, and the largest peak RSS in MiB.
 run_stats() {
-  read -r emin emed emax < <(column_stats "$1" '$1')
-  read -r cmin cmed cmax < <(column_stats "$1" '$2 + $3')
-  read -r _ _ rss < <(column_stats "$1" '$4 / 1024')
+  local rss
+  read -r _ _ rss < <(column_stats "$1" 'rss / 1024')
+  echo "$(column_stats "$1" elapsed) $(column_stats "$1" 'user + sys') $rss"
 }
 
-# ratio_stats LOG_A LOG_B EXPRESSION: prints "min median max" of the ratio A/B of an awk
-# expression (as for column_stats) taken line by line, i.e. run by run: for runs taken in turns,
-# each ratio pairs runs made close together in time. "nan nan nan" when a divisor is 0.
+# ratio_stats LOG_A LOG_B EXPRESSION: prints "min median max" of the ratio A/B of an expression
+# (as for run_values) taken run by run: for runs taken in turns, each ratio pairs runs made
+# close together in time. "nan nan nan" when a divisor is 0.
 ratio_stats() {
   local ratios
   # No file in between: callers read this from a process substitution, which may still be
   # running when the next call starts.
-  ratios=$(paste -d ' ' <(awk "{ print $3 }" "$1") <(awk "{ print $3 }" "$2") |
-    awk '{ if ($2 == 0) { bad = 1; exit } printf "%.6g 0 0 0\n", $1 / $2 } END { if (bad) exit 1 }') ||
+  ratios=$(paste -d ' ' <(run_values "$1" "$3") <(run_values "$2" "$3") |
+    awk '{ if ($2 == 0) { bad = 1; exit } printf "%.6g\n", $1 / $2 } END { if (bad) exit 1 }') ||
     { echo "nan nan nan"; return; }
-  column_stats <(echo "$ratios") '$1'
+  spread <<<"$ratios"
 }

@@ -42,6 +42,9 @@ max_len() {
   esac
 }
 
+# entries DIR: how many names DIR holds, hidden ones aside (the names ls lists).
+entries() { find "$1" -mindepth 1 -maxdepth 1 ! -name '.*' -printf . | wc -c; }
+
 mkdir -p "$findings" "$(dirname "$log")"
 found=0
 for target in "${targets[@]}"; do
@@ -50,7 +53,7 @@ for target in "${targets[@]}"; do
   mkdir -p "$corpus/$target"
   cp -n "$root/fuzz/corpus/$target/"* "$corpus/$target/" 2>/dev/null
   output=$(mktemp)
-  before=$(ls "$findings" | wc -l)
+  before=$(entries "$findings")
   "$binary" "$corpus/$target" -max_total_time="$seconds" -max_len="$(max_len "$target")" \
     -timeout=10 -rss_limit_mb=2048 -dict="$root/fuzz/fuzz.dict" -print_final_stats=1 \
     -artifact_prefix="$findings/$target-" "${mode[@]}" >"$output" 2>&1
@@ -62,9 +65,9 @@ for target in "${targets[@]}"; do
     rate=$(grep -oE 'exec/s:? [0-9]+' "$output" | tail -1 | grep -oE '[0-9]+$')
   fi
   coverage=$(grep -oE 'cov: [0-9]+ ft: [0-9]+' "$output" | tail -1)
-  new=$(($(ls "$findings" | wc -l) - before))
+  new=$(($(entries "$findings") - before))
   line="$(date -u +%Y-%m-%dT%H:%M:%SZ) $target seconds=$seconds executions=${executions:-?}"
-  line+=" exec/s=${rate:-?} ${coverage:+$coverage }corpus=$(ls "$corpus/$target" | wc -l)"
+  line+=" exec/s=${rate:-?} ${coverage:+$coverage }corpus=$(entries "$corpus/$target")"
   line+=" findings=$new status=$status"
   echo "$line" | tee -a "$log"
   if ((status != 0 || new > 0)); then

@@ -4,7 +4,8 @@
 #   scripts/install-deps.sh --test   also the X server, window manager, wine and the tools the
 #                                    tests drive them with, and on Debian 12 the old PCRE 8.x that
 #                                    the second build of the pattern service is compared with,
-#                                    and lintian for the package
+#                                    lintian for the package, and shellcheck (with git, which
+#                                    lists the scripts) for the shell scripts
 set -euo pipefail
 sudo_=""
 if [[ $EUID -ne 0 ]]; then sudo_="sudo"; fi
@@ -14,7 +15,7 @@ packages=(build-essential cmake ninja-build pkg-config libpcre2-dev libgtk2.0-de
           libgtest-dev libbenchmark-dev)
 test_packages=(xvfb openbox xdotool wmctrl x11-utils imagemagick universal-ctags valgrind time python3
                clang libclang-rt-dev g++-mingw-w64-i686 dpkg-dev zip file xauth
-               desktop-file-utils man-db locales lintian strace)
+               desktop-file-utils man-db locales lintian strace shellcheck git)
 
 # PCRE 8.x is packaged up to Debian 12 only.
 release=$(. /etc/os-release && echo "${VERSION_ID:-}")

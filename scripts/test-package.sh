@@ -22,11 +22,13 @@ trap cleanup EXIT
 passed=0 failed=0
 pass() { passed=$((passed + 1)); }
 fail() { failed=$((failed + 1)); echo "FAIL: $*" >&2; }
-finish() {
+# summary: the closing count line; the status is 0 only when nothing failed.
+summary() {
   echo "package: $passed passed, $failed failed"
   ((failed == 0))
-  exit
 }
+# finish: ends the script here, with the closing count line and its status.
+finish() { summary; exit; }
 # check NAME COMMAND...: passes when the command succeeds.
 check() {
   local name=$1
@@ -62,16 +64,29 @@ echo "   $(basename "$deb"), $(du -k "$deb" | cut -f1) KiB"
 
 # The control fields.
 field() { dpkg-deb -f "$deb" "$1"; }
-[[ $(basename "$deb") == "gantrell_${version}_${arch}.deb" ]] && pass ||
+if [[ $(basename "$deb") == "gantrell_${version}_${arch}.deb" ]]; then
+  pass
+else
   fail "file name $(basename "$deb"), wanted gantrell_${version}_${arch}.deb"
-[[ $(field Package) == gantrell && $(field Version) == "$version" && $(field Section) == devel ]] &&
-  pass || fail "control fields: $(field Package) $(field Version) $(field Section)"
-[[ -n $(field Maintainer) && -n $(field Description) ]] && pass || fail "no maintainer or description"
+fi
+if [[ $(field Package) == gantrell && $(field Version) == "$version" && $(field Section) == devel ]]; then
+  pass
+else
+  fail "control fields: $(field Package) $(field Version) $(field Section)"
+fi
+if [[ -n $(field Maintainer) && -n $(field Description) ]]; then
+  pass
+else
+  fail "no maintainer or description"
+fi
 depends=" $(field Depends | sed 's/ *([^)]*)//g; s/,/ /g') "
 # Debian 13 renamed some libraries for its 64-bit time_t (libgtk2.0-0t64).
 for lib in libc6 libstdc++6 libpcre2-8-0 libgtk2.0-0 libglib2.0-0; do
-  [[ $depends == *" $lib "* || $depends == *" ${lib}t64 "* ]] && pass ||
+  if [[ $depends == *" $lib "* || $depends == *" ${lib}t64 "* ]]; then
+    pass
+  else
     fail "Depends lacks $lib: $(field Depends)"
+  fi
 done
 
 # The file list: programs, desktop entry and icon, MIME type, manual pages, copyright and
@@ -88,20 +103,27 @@ check "package files" diff "$work/wanted-files" "$work/files"
 # or on the icon.
 lintian -I --pedantic "$deb" >"$work/lintian.txt" 2>"$work/lintian.err"
 sed 's/^/   lintian: /' "$work/lintian.txt"
-check "lintian found errors or warnings" bash -c '! grep -E "^[EW]: " "$1"' - "$work/lintian.txt"
-check "lintian notes on hardening or the icon" bash -c '! grep -E ": (hardening-|[a-z-]*icon)" "$1"' - "$work/lintian.txt"
+# lacks GREP-ARGUMENT...: passes when grep finds no line, and shows those it finds.
+lacks() { ! grep "$@"; }
+check "lintian found errors or warnings" lacks -E '^[EW]: ' "$work/lintian.txt"
+check "lintian notes on hardening or the icon" lacks -E ': (hardening-|[a-z-]*icon)' "$work/lintian.txt"
 # The hardening as the programs show it, whatever lintian's version looks at: position-independent,
 # relocations read-only and bound at start, the stack protector in use, and the checked functions
 # of _FORTIFY_SOURCE.
+# shows PATTERN READELF-ARGUMENT...: readelf's view of the binary has a line matching PATTERN.
+# (grep reads from a process substitution: under pipefail, readelf cut short by grep -q would
+# fail the check.)
+shows() { grep -q "$1" <(readelf "${@:2}"); }
+# checked_calls BINARY: the binary calls a function that _FORTIFY_SOURCE checks.
+checked_calls() { grep -qE '__[a-z_]+_chk' <(readelf -sW --dyn-syms "$1" | grep -vw __stack_chk_fail); }
 dpkg-deb -x "$deb" "$work/root"
 for program in gantrell-cli gantrell-gtk; do
   binary=$work/root/usr/bin/$program
-  check "$program is not position-independent" bash -c 'readelf -h "$1" | grep -q "Type:\s*DYN"' - "$binary"
-  check "$program has no RELRO" bash -c 'readelf -lW "$1" | grep -q GNU_RELRO' - "$binary"
-  check "$program does not bind at start" bash -c 'readelf -dW "$1" | grep -q "FLAGS.*BIND_NOW"' - "$binary"
-  check "$program has no stack protector" bash -c 'readelf -sW --dyn-syms "$1" | grep -q __stack_chk_fail' - "$binary"
-  check "$program calls no checked function" bash -c \
-    'readelf -sW --dyn-syms "$1" | grep -vw __stack_chk_fail | grep -qE "__[a-z_]+_chk"' - "$binary"
+  check "$program is not position-independent" shows 'Type:\s*DYN' -h "$binary"
+  check "$program has no RELRO" shows GNU_RELRO -lW "$binary"
+  check "$program does not bind at start" shows 'FLAGS.*BIND_NOW' -dW "$binary"
+  check "$program has no stack protector" shows __stack_chk_fail -sW --dyn-syms "$binary"
+  check "$program calls no checked function" checked_calls "$binary"
 done
 
 echo "== package: install with apt-get"
@@ -123,9 +145,17 @@ example=examples/mathlib/mathlib.pb
 /usr/bin/gantrell-cli "$example" >"$work/installed.pbi"
 check "installed gantrell-cli exit status" test $? = 0
 check "installed gantrell-cli output" cmp "$work/built.pbi" "$work/installed.pbi"
-grep -q '^Import ""' "$work/installed.pbi" && pass || fail "installed gantrell-cli wrote no import block"
-(cd "$work" && /usr/bin/gantrell-cli -o saved.pbi "$root/$example") && cmp -s "$work/saved.pbi" "$work/built.pbi" &&
-  pass || fail "installed gantrell-cli -o"
+if grep -q '^Import ""' "$work/installed.pbi"; then
+  pass
+else
+  fail "installed gantrell-cli wrote no import block"
+fi
+if (cd "$work" && /usr/bin/gantrell-cli -o saved.pbi "$root/$example") &&
+   cmp -s "$work/saved.pbi" "$work/built.pbi"; then
+  pass
+else
+  fail "installed gantrell-cli -o"
+fi
 check "installed gantrell-cli --version" test "$(/usr/bin/gantrell-cli --version)" = "gantrell-cli $version"
 
 # gantrell-gtk loads its libraries and, with no display, says so and exits with 1.
@@ -133,15 +163,23 @@ check "installed programs find their libraries" bash -c \
   '! ldd /usr/bin/gantrell-gtk /usr/bin/gantrell-cli | grep "not found"'
 env -u DISPLAY /usr/bin/gantrell-gtk "$example" >/dev/null 2>"$work/gtk.err"
 status=$?
-[[ $status == 1 ]] && grep -q '^gantrell-gtk: cannot open the X display' "$work/gtk.err" && pass ||
-  { fail "gantrell-gtk without a display: status $status"; cat "$work/gtk.err" >&2; }
+if [[ $status == 1 ]] && grep -q '^gantrell-gtk: cannot open the X display' "$work/gtk.err"; then
+  pass
+else
+  fail "gantrell-gtk without a display: status $status"
+  cat "$work/gtk.err" >&2
+fi
 
 # Manual pages: found by man, with the project's version filled in.
 for page in gantrell-cli gantrell-gtk; do
   check "man -w $page" test "$(man -w "$page")" = "/usr/share/man/man1/$page.1.gz"
   MANWIDTH=80 man -P cat "$page" 2>"$work/man.err" >"$work/man.txt"
-  grep -q "Gantrell $version" "$work/man.txt" && ! grep -q '@' "$work/man.txt" && [[ ! -s $work/man.err ]] &&
-    pass || { fail "man $page renders badly"; head -5 "$work/man.err" >&2; }
+  if grep -q "Gantrell $version" "$work/man.txt" && ! grep -q '@' "$work/man.txt" && [[ ! -s $work/man.err ]]; then
+    pass
+  else
+    fail "man $page renders badly"
+    head -5 "$work/man.err" >&2
+  fi
 done
 
 # The desktop entry validates and runs gantrell-gtk with the file; the MIME database and the
@@ -165,7 +203,11 @@ else
   fail "apt-get remove gantrell"
 fi
 for f in /usr/bin/gantrell-cli /usr/bin/gantrell-gtk "$desktop" /usr/share/man/man1/gantrell-cli.1.gz; do
-  [[ ! -e $f ]] && pass || fail "$f is still there after the removal"
+  if [[ ! -e $f ]]; then pass; else fail "$f is still there after the removal"; fi
 done
-grep -q 'text/x-purebasic' /usr/share/mime/globs2 && fail "MIME type still known after the removal" || pass
-finish
+if grep -q 'text/x-purebasic' /usr/share/mime/globs2; then
+  fail "MIME type still known after the removal"
+else
+  pass
+fi
+summary

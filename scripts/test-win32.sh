@@ -41,14 +41,14 @@ system_dlls='^(advapi32|comctl32|comdlg32|gdi32|kernel32|msvcrt|ole32|shell32|us
 check_exe() {
   local headers imports others
   headers=$($objdump -p "$1")
-  grep -q 'file format pei-i386' <<<"$headers" && grep -qE '^Magic\s+010b\s+\(PE32\)' <<<"$headers" &&
-    grep -qE "^Subsystem\s+$2" <<<"$headers" || { file "$1"; exit 1; }
-  grep -A4 '^DllCharacteristics' <<<"$headers" | grep -qw DYNAMIC_BASE &&
-    grep -A4 '^DllCharacteristics' <<<"$headers" | grep -qw NX_COMPAT ||
+  { grep -q 'file format pei-i386' <<<"$headers" && grep -qE '^Magic\s+010b\s+\(PE32\)' <<<"$headers" &&
+    grep -qE "^Subsystem\s+$2" <<<"$headers"; } || { file "$1"; exit 1; }
+  { grep -A4 '^DllCharacteristics' <<<"$headers" | grep -qw DYNAMIC_BASE &&
+    grep -A4 '^DllCharacteristics' <<<"$headers" | grep -qw NX_COMPAT; } ||
     { echo "$1: no DYNAMIC_BASE or NX_COMPAT" >&2; exit 1; }
   # Without relocations the loader can't move the image, whatever the flag says.
   $objdump -h "$1" | grep -q '\.reloc' || { echo "$1: no relocations" >&2; exit 1; }
-  imports=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | tr 'A-Z' 'a-z')
+  imports=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | tr '[:upper:]' '[:lower:]')
   others=$(grep -vE "$system_dlls" <<<"$imports" || true)
   [[ -z $others ]] || { echo "$1 imports a DLL that Windows does not ship: $others" >&2; exit 1; }
   echo "$(basename "$1"): PE32 i386, DYNAMIC_BASE NX_COMPAT, imports $(tr '\n' ' ' <<<"$imports")"
@@ -117,8 +117,8 @@ cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/GCC-runtime.txt"
 zip_file=$out/gantrell-win32-$version.zip
 rm -f "$zip_file"
 # -l gives the text files the CR LF line ends that Windows editors expect.
-(cd "$out/package" && zip -q -X "$zip_file" gantrell-win32-$version/*.exe &&
-  zip -q -X -l "$zip_file" gantrell-win32-$version/*.txt gantrell-win32-$version/licenses/*.txt)
+(cd "$out/package" && zip -q -X "$zip_file" "gantrell-win32-$version"/*.exe &&
+  zip -q -X -l "$zip_file" "gantrell-win32-$version"/*.txt "gantrell-win32-$version"/licenses/*.txt)
 listing=$(zip -sf "$zip_file")
 for name in gantrell-win32.exe gantrell-cli.exe README.txt LICENSE.txt licenses/PCRE2.txt \
   licenses/mingw-w64.txt licenses/GCC-runtime.txt; do

@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --test
+bash scripts/check-shell.sh
 jobs=$(nproc)
 
 echo "== build and test (Linux)"

@@ -18,7 +18,7 @@ cli=$build/gantrell-cli
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cd "$work"
+cd "$work" || exit 1
 
 # Small trees like the end-to-end tests': includes in subfolders, repeats, a cycle, a missing
 # file, byte-order marks, mixed line ends and every kind of declaration error.

@@ -141,6 +141,7 @@ if ((!wine)); then
     echo 1G > "$cg/$limit"
     { echo 0 > "$cg/memory.swap.max"; } 2>/dev/null  # v2: no swap to spill into
     head -c 100000000 /dev/zero | tr '\0' '\n' > in/feeds.pb
+    # shellcheck disable=SC2016  # for the inner shell to expand
     expect "100 MB of line feeds in 1 GiB" 1 /dev/null "gantrell: Out of memory." -- \
       sh -c 'echo $$ > "$0/cgroup.procs" && exec "$@"' "$cg" "$cli" in/feeds.pb
     rm in/feeds.pb
@@ -157,11 +158,14 @@ if ((!wine)); then
   expect "a FIFO without a writer as source" 1 /dev/null "$nothing" -- "$cli" in/lone.pb
   printf 'IncludeFile "lone.pb"\nIncludeFile "/dev/stdout"\nProcedureDLL F()\n' > in/fifos.pb
   header 'F.i ()' > want.pbi
+  # shellcheck disable=SC2016  # for the inner shell to expand
   expect "a FIFO and the output pipe as includes" 0 want.pbi "" -- bash -c '"$0" "$1" | cat' "$cli" in/fifos.pb
   # From standard input the FIFO's relative name is looked for beside /dev/stdin, and warned of.
+  # shellcheck disable=SC2016  # for the inner shell to expand
   expect "the main source from standard input" 0 want.pbi \
     "gantrell: warning: can't open include file \"lone.pb\"
   at /dev/stdin:1" -- bash -c '"$0" /dev/stdin < "$1"' "$cli" in/fifos.pb
+  # shellcheck disable=SC2016  # for the inner shell to expand
   expect "output onto a FIFO with a reader" 0 want.pbi "" -- \
     bash -c 'cat out/fifo & "$0" -o out/fifo "$1" && wait' "$cli" in/fifos.pb
   header 'Self.i ()' > want.pbi
@@ -171,6 +175,7 @@ if ((!wine)); then
   # that leads to it is replaced. Another process's descriptor is refused.
   { printf 'old\n'; cat want.pbi; cat want.pbi; cat want.pbi; } > log.want
   ln -s /proc/self/fd/1 out/stdout.link
+  # shellcheck disable=SC2016  # for the inner shell to expand
   expect "output to streams appends to the log" 0 log.want "" -- bash -c \
     'printf "old\n" > log && for o in /dev/stdout /dev/fd/1 out/stdout.link; do "$0" -o $o "$1" >> log; done; cat log' \
     "$cli" in/self.pb
@@ -195,6 +200,7 @@ out/missing/a.pbi|Can't create file.|$no_folder
 out/folder|Can't create file.|$is_folder
 /dev/full|Can't write file.|$disk_full
 END
+# shellcheck disable=SC2016  # for the inner shell to expand
 expect "stdout on a full device" 1 - "gantrell: Can't write file.
   standard output: No space left on device" -- sh -c '"$0" "$1" > /dev/full' "$cli" in/self.pb
 
@@ -234,6 +240,7 @@ if ((!wine)); then
   "${user[@]}" sh -c 'printf "old\n" > own/w.pbi'
   before=$(inode own/w.pbi)
   expect "the user's own file" 0 /dev/null "" -- "${user[@]}" "$cli" -o own/w.pbi in/longer.pb
+  # shellcheck disable=SC2016  # for eval to expand when the check runs
   check "own/w.pbi: not replaced by a new file" eval '[[ $(inode own/w.pbi) != "$before" ]] && cmp -s own/w.pbi longer.pbi'
   if ((EUID == 0)); then
     mkdir -m 1777 sticky && mkdir -m 775 group && mkdir readonly && chgrp "$(id -g nobody)" group
@@ -242,11 +249,13 @@ if ((!wine)); then
     for f in sticky/f.pbi group/f.pbi readonly/f.pbi; do
       before=$(inode $f)
       expect "$f rewritten in place" 0 /dev/null "" -- "${user[@]}" "$cli" -o $f in/longer.pb
+      # shellcheck disable=SC2016  # for eval to expand when the check runs
       check "$f: not the same file, or not the block" eval '[[ $(inode $f) == "$before" ]] && cmp -s $f longer.pbi'
     done
     # Root keeps root's rights: the other user's file is replaced, and stays that user's.
     chown nobody sticky/f.pbi && before=$(inode sticky/f.pbi)
     expect "root over another user's file" 0 /dev/null "" -- "$cli" -o sticky/f.pbi in/self.pb
+    # shellcheck disable=SC2016  # for eval to expand when the check runs
     check "root's replacement changed the owner" eval '[[ $(inode sticky/f.pbi) != "$before" ]] &&
       [[ $(inode sticky/f.pbi | cut -d" " -f2-) == "$(cut -d" " -f2- <<<"$before")" ]]'
     # Rewriting in place reserves the space first: a full disk fails before a byte changes.

@@ -14,7 +14,7 @@ for case_dir in "$corpus"/*/; do
   [[ -f $name/expected.pbi ]] && out=$case_dir/expected.pbi
   [[ -f $name/expected.err ]] && err=$(<"$name/expected.err")
   expect "$name" "$status" "$out" "$err" -- \
-    bash -c 'cd "$1" && shift && exec "$@" main.pb' - "$name" "$cli" "${args[@]}"
+    env -C "$name" "$cli" "${args[@]}" main.pb
 done
 check "only $passed cases in $corpus" test $((passed + failed)) -ge 20
 summary corpus

@@ -18,6 +18,7 @@ fi
 mkdir "$scratch/work" && cd "$scratch/work" || exit 1
 # The system's reasons as the program words them: the C library's on Linux, the system's message
 # texts on Windows (as wine words them).
+# shellcheck disable=SC2034  # no_folder, is_folder and disk_full are for the sourcing tests
 if ((wine)); then
   no_file="File not found" no_folder="Directory name invalid" is_folder="Access denied"
   disk_full="Disk full"

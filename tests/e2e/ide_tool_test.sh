@@ -32,7 +32,8 @@ library=${library//%PATH/$path}
 # The IDE's replacement, then the words as the command line's quotes delimit them.
 line=${args//%PATH/$path}
 line=${line//%FILE/$file}
-eval "words=($(sed 's/\\/\\\\/g' <<<"$line"))"
+words=()
+eval "words=(${line//\\/\\\\})"
 expect "the IDE tool" 0 /dev/null "" -- "$cli" "${words[@]}"
 check "the IDE tool wrote another block" cmp -s "My DLL/mylib_imports.pbi" want.pbi
 # A failed regeneration leaves the block as it was (expect checks that no file changed).

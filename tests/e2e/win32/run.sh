@@ -33,6 +33,11 @@ error_box() {
   answer_box "Nothing to export."
 }
 
+# question: prints the id of the system's question, which has the same title as the save dialog
+# (dialog): the other window of that title. asked: the question shows.
+question() { window_ids "$save_title" | grep -vx "$dialog"; }
+asked() { question >/dev/null && grep -q "already exists" "$work/stderr"; }
+
 # The save dialog opens in the source's folder (its path holds a space); a name typed there gets
 # exactly the bytes that the Linux gantrell-cli writes, with no message. A second argument is
 # ignored. Replacing an existing file needs a yes in the system's question: a no returns to the
@@ -45,9 +50,6 @@ save() {
   cmp "$work/expected" "$work/out.pb" || fail "the saved header differs from gantrell-cli's"
   [[ -z $(message_texts) ]] || fail "a message showed: $(message_texts)"
   printf 'old\r\n' | tee "$work/old.pb" >"$work/old"
-  # The question has the same title as the dialog: it is the other window of that title.
-  question() { window_ids "$save_title" | grep -vx "$dialog"; }
-  asked() { question >/dev/null && grep -q "already exists" "$work/stderr"; }
   for answer in n:old y:expected; do
     save_as "$work/$main" old.pb
     wait_until 30 "no question before replacing old.pb" asked
@@ -61,6 +63,9 @@ save() {
   done
 }
 
+# managed WINDOW: the window manager has taken the window on (its state is Normal).
+managed() { [[ $(xprop -id "$1" WM_STATE) == *Normal* ]]; }
+
 # Closing the progress window during a long scan (about 60000 tokens, at 1 ms each) ends the
 # program at once: no message, no save dialog, status 0.
 close_request() {
@@ -69,8 +74,7 @@ close_request() {
   start "$(host_path "$work/long.pb")"
   window=$(wait_for_window "$banner")
   # A window manager ignores a close request for a window it has not taken on yet.
-  wait_until 30 "the window manager did not take the window on" \
-    sh -c 'xprop -id "$1" WM_STATE | grep -q Normal' - "$window"
+  wait_until 30 "the window manager did not take the window on" managed "$window"
   screenshot "$window" win32-progress.png 3
   wmctrl -i -c "$window"
   wait_exit
