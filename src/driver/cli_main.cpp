@@ -201,8 +201,8 @@ int failOutput(const Options& options, const char* message, const std::string& r
 // Reports a source that could not be opened, with the system's reason.
 int failSource(const std::string& source) {
   std::string reason;
-  File* file = openForReading(source, &reason);
-  closeFile(file);
+  // Opened again for the system's reason alone.
+  const OwnedFile file(openForReading(source, &reason));
   printError("gantrell: can't open source file \"%s\": %s\n", shownName(source).c_str(),
                reason.empty() ? "it could not be read" : reason.c_str());
   return 1;
