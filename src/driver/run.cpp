@@ -17,10 +17,6 @@ const char kGuessedIncludes[] = "Some include names can't be evaluated.";
 
 namespace {
 
-struct FreeTokenList {
-  void operator()(TokenList* list) const { list->ops->free(list); }
-};
-
 void report(RunResult* result, RunOutcome outcome, const std::string& message, Ui* ui) {
   result->outcome = outcome;
   result->message = message;
@@ -63,7 +59,7 @@ RunResult runGantrell(const std::string& argument, Ui* ui, const RunOptions& opt
     return result;
   }
 
-  std::unique_ptr<TokenList, FreeTokenList> tokens(
+  const OwnedTokenList tokens(
       tokenizeFile(result.sourcePath, &result.sourceMap, !trim, options.compiler));
   if (result.sourceMap.tooLarge) {
     report(&result, RunOutcome::SourceTooLarge, kSourceTooLarge, ui);
