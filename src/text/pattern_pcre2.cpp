@@ -14,21 +14,21 @@
 namespace {
 
 // Releases one of PCRE2's objects with the function the library gives for it.
-template <auto release>
+template <auto freeFunction>
 struct Released {
   template <class Object>
   void operator()(Object* object) const {
-    release(object);
+    freeFunction(object);
   }
 };
 
-template <class Object, auto release>
-using Owned = std::unique_ptr<Object, Released<release>>;
+template <class Object, auto freeFunction>
+using Owned = std::unique_ptr<Object, Released<freeFunction>>;
 
 }  // namespace
 
-// The objects go in the reverse order of these members: the general context, which frees all
-// the others' memory, last.
+// The objects go in the reverse order of these members: the general context, whose allocator
+// the others were made and are freed with, last.
 struct Pattern {
   // every allocation of the library for this pattern
   Owned<pcre2_general_context, pcre2_general_context_free> memory;
