@@ -91,7 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(text.size() <= size + totalLines + (1 + 2 * totalLines) * (longestPath + 8),
              "the combined text is longer than the files and their markers can make");
 
-  TokenList* tokens = tokenizeFile(root + "a.pb");
+  const OwnedTokenList owned(tokenizeFile(root + "a.pb"));
+  const TokenList* tokens = owned.get();
   const int32_t count = tokens->ops->count(tokens);
   int32_t previousLine = 1;
   for (int32_t i = 0; i < count; ++i) {
@@ -99,6 +100,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(line >= previousLine && line <= lineCount, "token line " + decimalText(line));
     previousLine = line;
   }
-  tokens->ops->free(tokens);
   return 0;
 }

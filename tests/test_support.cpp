@@ -39,12 +39,11 @@ std::string readFileBytes(const std::string& path) {
 }
 
 std::string readTextLines(const std::string& path) {
-  File* file = openForReading(path);
+  const OwnedFile file(openForReading(path));
   if (file == nullptr) return "<none>";
-  const TextFormat format = detectTextFormat(file);
+  const TextFormat format = detectTextFormat(file.get());
   std::string out = std::to_string(static_cast<int>(format)) + ":";
-  while (!atEndOfFile(file)) out += readLine(file, format) + "|";
-  closeFile(file);
+  while (!atEndOfFile(file.get())) out += readLine(file.get(), format) + "|";
   return out;
 }
 

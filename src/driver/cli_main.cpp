@@ -201,8 +201,8 @@ int failOutput(const Options& options, const char* message, const std::string& r
 // Reports a source that could not be opened, with the system's reason.
 int failSource(const std::string& source) {
   std::string reason;
-  File* file = openForReading(source, &reason);
-  closeFile(file);
+  // Opened again for the system's reason alone.
+  const OwnedFile file(openForReading(source, &reason));
   printError("gantrell: can't open source file \"%s\": %s\n", shownName(source).c_str(),
                reason.empty() ? "it could not be read" : reason.c_str());
   return 1;
@@ -267,22 +267,8 @@ int failAt(const std::string& message, const SourceMap& map, int32_t errorLine) 
   return 1;
 }
 
-// Writes the token dump to the -o file, or to standard output.
-int printTokens(const Options& options) {
-  const std::string& source = options.source;
-  SourceMap map;
-  TokenList* tokens = tokenizeFile(source, &map, true, options.compiler);
-  if (!map.error.empty()) {
-    tokens->ops->free(tokens);
-    return failAt(map.error, map, map.errorLine);
-  }
-  warnOfMissingIncludes(map);
-  if (options.strict && (!map.missingIncludes.empty() || !map.guessedIncludes.empty())) {
-    tokens->ops->free(tokens);
-    printError("gantrell: %s\n",
-               map.missingIncludes.empty() ? kGuessedIncludes : kMissingIncludes);
-    return 1;
-  }
+// One line per token: its line, its kind and its text, escaped.
+std::string tokenDump(const TokenList* tokens) {
   std::string out;
   const int32_t count = tokens->ops->count(tokens);
   for (int32_t i = 0; i < count; ++i) {
@@ -293,7 +279,23 @@ int printTokens(const Options& options) {
     out += escapeTokenText(tokens->ops->getText(tokens, i));
     out += '\n';
   }
-  tokens->ops->free(tokens);
+  return out;
+}
+
+// Writes the token dump to the -o file, or to standard output.
+int printTokens(const Options& options) {
+  const std::string& source = options.source;
+  SourceMap map;
+  OwnedTokenList tokens(tokenizeFile(source, &map, true, options.compiler));
+  if (!map.error.empty()) return failAt(map.error, map, map.errorLine);
+  warnOfMissingIncludes(map);
+  if (options.strict && (!map.missingIncludes.empty() || !map.guessedIncludes.empty())) {
+    printError("gantrell: %s\n",
+               map.missingIncludes.empty() ? kGuessedIncludes : kMissingIncludes);
+    return 1;
+  }
+  const std::string out = tokenDump(tokens.get());
+  tokens.reset();  // only the dump is needed from here on
   if (map.tooLarge) {
     printError("gantrell: %s\n", kSourceTooLarge);
     return 1;

@@ -24,10 +24,6 @@ namespace {
 const char kSaveDialogTitle[] = "Save import header...";
 const char kSavePatternList[] = "PureBasic File (*.pb)|*.pb|All files|*.*";
 
-struct FreeTokenList {
-  void operator()(TokenList* list) const { list->ops->free(list); }
-};
-
 // Shows the error box; the result keeps the outcome and the text for front ends that report more.
 void report(RunResult* result, RunOutcome outcome, const std::string& message, Ui* ui) {
   result->outcome = outcome;
@@ -79,7 +75,7 @@ RunResult runGantrell(const std::string& argument, Ui* ui, const RunOptions& opt
     return result;
   }
 
-  std::unique_ptr<TokenList, FreeTokenList> tokens(
+  const OwnedTokenList tokens(
       tokenizeFile(result.sourcePath, &result.sourceMap, !trim, options.compiler));
   if (result.sourceMap.tooLarge) {
     report(&result, RunOutcome::SourceTooLarge, kSourceTooLarge, ui);

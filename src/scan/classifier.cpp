@@ -52,17 +52,16 @@ const char* const kKindNames[] = {"None",     "Other",        "Identifier", "Str
 
 // The four patterns compiled once and kept for the life of the process: compiling them for
 // every test would give the same answers at many times the cost.
-// Their texts are constants, so only a lack of memory can keep one from compiling.
+// Their texts are constants, so only a lack of memory can keep one from compiling; those that
+// did compile then go with the exception.
 struct CompiledPatterns {
-  Pattern* comment = compilePattern(kCommentPattern);
-  Pattern* number = compilePattern(kNumberPattern);
-  Pattern* string = compilePattern(kStringPattern);
-  Pattern* identifier = compilePattern(kIdentifierPattern);
+  OwnedPattern comment{compilePattern(kCommentPattern)};
+  OwnedPattern number{compilePattern(kNumberPattern)};
+  OwnedPattern string{compilePattern(kStringPattern)};
+  OwnedPattern identifier{compilePattern(kIdentifierPattern)};
   CompiledPatterns() {
-    if (comment != nullptr && number != nullptr && string != nullptr && identifier != nullptr)
-      return;
-    for (Pattern* pattern : {comment, number, string, identifier}) freePattern(pattern);
-    throw std::bad_alloc();
+    if (comment == nullptr || number == nullptr || string == nullptr || identifier == nullptr)
+      throw std::bad_alloc();
   }
 };
 
@@ -80,11 +79,11 @@ bool isOneOf(const std::string& text, const char* const* list, size_t count) {
 TokenKind classifyUncached(const std::string& text) {
   const CompiledPatterns& p = compiled();
   if (textEquals(leftText(text, 1), "#")) return TokenKind::Constant;
-  if (patternMatches(p.comment, text.c_str())) return TokenKind::Comment;
-  if (patternMatches(p.number, text.c_str())) return TokenKind::Number;
-  if (patternMatches(p.string, text.c_str())) return TokenKind::String;
+  if (patternMatches(p.comment.get(), text.c_str())) return TokenKind::Comment;
+  if (patternMatches(p.number.get(), text.c_str())) return TokenKind::Number;
+  if (patternMatches(p.string.get(), text.c_str())) return TokenKind::String;
   if (isKeyword(text.data(), text.size())) return TokenKind::Keyword;
-  if (patternMatches(p.identifier, text.c_str())) return TokenKind::Identifier;
+  if (patternMatches(p.identifier.get(), text.c_str())) return TokenKind::Identifier;
   if (textEquals(text, ",") || textEquals(text, ".")) return TokenKind::Punctuation;
   if (isOneOf(text, kOperators, sizeof kOperators / sizeof kOperators[0]))
     return TokenKind::Operator;

@@ -205,10 +205,10 @@ bool RawMatches::next(RawMatch* match) {
 // The walk over the raw matches is built into this loop: a call per match is a good part of
 // the cost of cutting a text.
 [[gnu::flatten]] int32_t lexText(const std::string& text, TokenSink sink, void* context) {
-  Pattern* pattern = compilePattern(kTokenPattern);
-  if (pattern == nullptr) return -1;
   // The sink may throw (a token that can't be stored): the pattern goes all the same.
-  const std::unique_ptr<Pattern, void (*)(Pattern*)> release(pattern, freePattern);
+  const OwnedPattern owned(compilePattern(kTokenPattern));
+  const Pattern* pattern = owned.get();
+  if (pattern == nullptr) return -1;
   RawMatches matches(pattern, text);
   Lookahead raw(&matches);
   RawMatch match;

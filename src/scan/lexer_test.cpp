@@ -68,7 +68,8 @@ TEST(Lexer, RawMatchesReadOffTheBytesAreThePatternsOwn) {
   // Every text of one or two bytes: the walk gives the matches the pattern alone gives, and the
   // kinds it reads off the bytes are the classifier's (where the pattern ends literals as the
   // lexer does).
-  Pattern* pattern = compilePattern(kTokenPattern);
+  const OwnedPattern owned(compilePattern(kTokenPattern));
+  const Pattern* pattern = owned.get();
   ASSERT_NE(nullptr, pattern);
   const auto agree = [pattern](const std::string& text) {
     if (!patternEndsLiteralsAsTheLexer(text)) return true;
@@ -103,7 +104,6 @@ TEST(Lexer, RawMatchesReadOffTheBytesAreThePatternsOwn) {
     }
   };
   grow(4);
-  freePattern(pattern);
 }
 
 TEST(Lexer, TheIncludeReaderSeesCodeWhereTheLexerDoes) {

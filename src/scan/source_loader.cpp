@@ -368,8 +368,7 @@ std::string loadSource(const std::string& directory, const std::string& fileName
 TokenList* tokenizeFile(const std::string& path, SourceMap* map, bool exact,
                         const CompilerSettings& compiler) {
   // Loading and cutting may both run out of memory: the list goes with the exception.
-  const auto freeList = [](TokenList* list) { list->ops->free(list); };
-  std::unique_ptr<TokenList, decltype(freeList)> list(newTokenList(), freeList);
+  OwnedTokenList list(newTokenList());
   if (list == nullptr) throw std::bad_alloc();
   const std::string folder = exact ? exactFolderPart(path) : folderPart(path);
   MemoryClaim claim;  // the text's memory, held while it is cut into tokens

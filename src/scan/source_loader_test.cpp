@@ -14,11 +14,6 @@ namespace {
 
 std::string marker(const std::string& path) { return ";{PB+}:" + path + "\n"; }
 
-struct ListDeleter {
-  void operator()(TokenList* list) const { list->ops->free(list); }
-};
-using ListPtr = std::unique_ptr<TokenList, ListDeleter>;
-
 }  // namespace
 
 TEST(SourceLoader, MarkersOpenEachFileWhichIsReadOnceAndTheMapLeadsBack) {
@@ -75,8 +70,8 @@ TEST(SourceLoader, ASourceTooLargeForTheLimitGivesNoTokens) {
   SourceMap fits, over;
   fits.textLimit = loadSource(scratch.path(), "a.pb").size();
   over.textLimit = fits.textLimit - 1;
-  EXPECT_LT(0, ListPtr(tokenizeFile(scratch.path() + "a.pb", &fits))->count);
-  EXPECT_EQ(0, ListPtr(tokenizeFile(scratch.path() + "a.pb", &over))->count);
+  EXPECT_LT(0, OwnedTokenList(tokenizeFile(scratch.path() + "a.pb", &fits))->count);
+  EXPECT_EQ(0, OwnedTokenList(tokenizeFile(scratch.path() + "a.pb", &over))->count);
   EXPECT_TRUE(!fits.tooLarge && over.tooLarge);
 }
 
@@ -95,7 +90,7 @@ TEST(SourceLoader, RunningOutOfMemoryIsNeverSilent) {
     EXPECT_THROW(tokenizeFile(path), std::bad_alloc) << budget;
   }
   setMemoryBudget(SIZE_MAX);
-  EXPECT_EQ(40006, ListPtr(tokenizeFile(path))->count);
+  EXPECT_EQ(40006, OwnedTokenList(tokenizeFile(path))->count);
   // The lines of a file being read count too: 100,000 line feeds need 400 kB of line table.
   scratch.write("feeds.pb", std::string(100000, '\n'));
   setMemoryBudget(300000);

@@ -3,6 +3,7 @@
 #define GANTRELL_SCAN_TOKEN_LIST_H_
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -43,5 +44,13 @@ constexpr int32_t kTokenListGrowth = 255;
 
 /// Makes a new, empty list.
 TokenList* newTokenList();
+
+/// Frees a list through its own operation table.
+struct FreeTokenList {
+  void operator()(TokenList* list) const { list->ops->free(list); }
+};
+
+/// A token list with one owner, freed however the owner goes (an early return, an exception).
+using OwnedTokenList = std::unique_ptr<TokenList, FreeTokenList>;
 
 #endif  // GANTRELL_SCAN_TOKEN_LIST_H_

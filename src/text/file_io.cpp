@@ -14,7 +14,16 @@ constexpr size_t kBufferSize = 4096;
 
 }  // namespace
 
+// The file owns its handle: closeFile hands it to platformClose; a file that goes any other way
+// (abandonFile, an exception) drops it, so a replacement's old file stays.
 struct File {
+  File() = default;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+  ~File() {
+    if (os != nullptr) platformClose(os, false, nullptr);
+  }
+
   PlatformFile* os = nullptr;
   unsigned char buffer[kBufferSize];
   size_t pos = 0;  // next byte to read, or first byte not yet written
@@ -236,24 +245,17 @@ bool writeText(File* file, const std::string& text) {
 
 bool closeFile(File* file, std::string* err) {
   if (file == nullptr) return true;
+  // Should the flush run out of memory, the file goes as an abandoned one.
   const std::unique_ptr<File> owned(file);
-  bool flushed = false;
-  try {
-    flushed = !file->writing || flushBuffer(file);
-  } catch (...) {
-    platformClose(file->os, false, nullptr);  // out of memory: a replacement's old file stays
-    throw;
-  }
-  const bool closed = platformClose(file->os, flushed, flushed ? err : nullptr);
+  const bool flushed = !file->writing || flushBuffer(file);
+  PlatformFile* os = file->os;
+  file->os = nullptr;
+  const bool closed = platformClose(os, flushed, flushed ? err : nullptr);
   if (!flushed && err != nullptr) *err = std::move(file->writeError);
   return flushed && closed;
 }
 
-void abandonFile(File* file) {
-  if (file == nullptr) return;
-  platformClose(file->os, false, nullptr);
-  delete file;
-}
+void abandonFile(File* file) { delete file; }
 
 std::string_view FileLines::line(size_t index) const {
   const size_t start = index == 0 ? 0 : ends[index - 1];
@@ -261,17 +263,16 @@ std::string_view FileLines::line(size_t index) const {
 }
 
 bool readAllLines(const std::string& path, FileLines* lines, uint64_t limit, std::string* err) {
-  File* file = openForReading(path, err);
+  // An append that runs out of memory closes the file all the same.
+  const OwnedFile file(openForReading(path, err));
   if (file == nullptr) return false;
   // Line ends are kept in 32 bits.
   if (limit > UINT32_MAX) limit = UINT32_MAX;
-  // A failed allocation leaves the file to be closed all the same.
-  const std::unique_ptr<File, void (*)(File*)> closer(file, [](File* f) { closeFile(f); });
-  const TextFormat format = detectTextFormat(file);
+  const TextFormat format = detectTextFormat(file.get());
   lines->format = format;
-  while (!atEndOfFile(file)) {
-    appendLine(file, format, &lines->text, limit, false);
-    if (consumed(file) > limit) {
+  while (!atEndOfFile(file.get())) {
+    appendLine(file.get(), format, &lines->text, limit, false);
+    if (consumed(file.get()) > limit) {
       lines->tooLarge = true;
       break;
     }

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +60,15 @@ bool closeFile(File* file, std::string* err = nullptr);
 
 /// Closes the file without keeping what was written: a replacement's old file stays.
 void abandonFile(File* file);
+
+/// Abandons a file whose owner goes without having passed it to closeFile.
+struct AbandonFile {
+  void operator()(File* file) const { abandonFile(file); }
+};
+
+/// An open file with one owner: whatever way the owner goes, the file is closed, and a
+/// replacement is only kept through `closeFile(owned.release())`.
+using OwnedFile = std::unique_ptr<File, AbandonFile>;
 
 /// The lines of one file, as UTF-8, kept end to end in one text; their memory counts against
 /// the memory budget.

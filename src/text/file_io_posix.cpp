@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <new>
 
 #include "text/file_io_platform.h"
@@ -49,20 +50,21 @@ int openRetrying(const char* path, int flags) {
   return fd;
 }
 
-// Takes the descriptor into a new handle; a descriptor that is no good closes and gives null.
-PlatformFile* adopt(PlatformFile* file, int fd, std::string* err) {
+// Hands `file` to the caller with the descriptor in it; a descriptor that is no good gives null,
+// and `file` goes. Callers make `file` before they open the descriptor: no allocation may fail
+// once it is open, or it would stay open.
+PlatformFile* adopt(std::unique_ptr<PlatformFile> file, int fd, std::string* err) {
   if (fd < 0) {
-    delete file;
     fail(err);
     return nullptr;
   }
   file->fd = fd;
-  return file;
+  return file.release();
 }
 
 PlatformFile* openDescriptor(const std::string& path, int flags, std::string* err) {
-  PlatformFile* file = new PlatformFile;
-  return adopt(file, openRetrying(path.c_str(), flags), err);
+  auto file = std::make_unique<PlatformFile>();
+  return adopt(std::move(file), openRetrying(path.c_str(), flags), err);
 }
 
 std::string folderOf(const std::string& path) {
@@ -286,11 +288,10 @@ PlatformFile* replaceRegularFile(const std::string& path, const struct stat& inf
     fail(err);
     return nullptr;
   }
-  PlatformFile* file = new PlatformFile;
+  auto file = std::make_unique<PlatformFile>();
   // Through a symbolic link, the file it leads to is replaced and the link stays.
   char real[PATH_MAX];
   if (::realpath(path.c_str(), real) == nullptr) {
-    delete file;
     if (errno == ENOMEM) throw std::bad_alloc();
     fail(err);
     return nullptr;
@@ -303,7 +304,7 @@ PlatformFile* replaceRegularFile(const std::string& path, const struct stat& inf
   if (fd >= 0 && keepsOwnerAndMode(fd, info)) {
     file->fd = fd;
     file->mode = WriteMode::Temporary;
-    return file;
+    return file.release();
   }
   // The new file would differ from the old one, or the folder takes no new file: the old file
   // itself is written, with no temporary file.
@@ -314,11 +315,12 @@ PlatformFile* replaceRegularFile(const std::string& path, const struct stat& inf
   setPendingTemporary(nullptr);
   file->temporary.clear();
   file->mode = WriteMode::InPlace;
-  return adopt(file, openRetrying(file->target.c_str(), O_WRONLY), err);
+  const int original = openRetrying(file->target.c_str(), O_WRONLY);
+  return adopt(std::move(file), original, err);
 }
 
 PlatformFile* createNewFile(const std::string& path, std::string* err) {
-  PlatformFile* file = new PlatformFile;
+  auto file = std::make_unique<PlatformFile>();
   file->target = path;
   file->temporary = folderOf(path) + ".gantrell-XXXXXX";
   catchStopSignals();
@@ -328,13 +330,13 @@ PlatformFile* createNewFile(const std::string& path, std::string* err) {
     const int error = errno;
     setPendingTemporary(nullptr);
     errno = error;
-    return adopt(file, fd, err);
+    return adopt(std::move(file), fd, err);
   }
   // A new file gets what the umask leaves of rw-rw-rw-.
   ::fchmod(fd, 0666 & ~currentUmask());
   file->fd = fd;
   file->mode = WriteMode::Temporary;
-  return file;
+  return file.release();
 }
 
 }  // namespace
@@ -366,8 +368,8 @@ PlatformFile* platformCreateReplacement(const std::string& path, std::string* er
     }
     // A duplicate shares the descriptor's offset and append mode: `-o /dev/stdout >> log`
     // appends to the log.
-    PlatformFile* file = new PlatformFile;
-    return adopt(file, ::fcntl(stream.descriptor, F_DUPFD_CLOEXEC, 3), err);
+    auto file = std::make_unique<PlatformFile>();
+    return adopt(std::move(file), ::fcntl(stream.descriptor, F_DUPFD_CLOEXEC, 3), err);
   }
   struct stat info;
   if (::stat(path.c_str(), &info) != 0) {
@@ -380,9 +382,9 @@ PlatformFile* platformCreateReplacement(const std::string& path, std::string* er
   if (S_ISREG(info.st_mode)) return replaceRegularFile(path, info, err);
   // A device, a FIFO (which waits for its reader, as the shell's `>` does) or a socket is
   // written directly; a folder fails to open.
-  PlatformFile* file = new PlatformFile;
+  auto file = std::make_unique<PlatformFile>();
   const int fd = S_ISSOCK(info.st_mode) ? connectSocket(path) : openRetrying(path.c_str(), O_WRONLY);
-  return adopt(file, fd, err);
+  return adopt(std::move(file), fd, err);
 }
 
 size_t platformRead(PlatformFile* file, unsigned char* buffer, size_t size) {
@@ -414,6 +416,7 @@ bool platformWrite(PlatformFile* file, const unsigned char* buffer, size_t size,
 }
 
 bool platformClose(PlatformFile* file, bool keep, std::string* err) {
+  std::unique_ptr<PlatformFile> owned(file);
   // The reason is kept as a number until everything is released: turning it into text allocates.
   int error = 0;
   const auto failed = [&error] {
@@ -438,7 +441,7 @@ bool platformClose(PlatformFile* file, bool keep, std::string* err) {
       syncFolder(file->target);
     }
   }
-  delete file;
+  owned.reset();
   if (error == 0) return true;
   if (err != nullptr) *err = std::strerror(error);
   return false;

@@ -5,11 +5,13 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <new>
 
 #include <gtest/gtest.h>
 
 #include "test_support.h"
 #include "text/file_io.h"
+#include "text/memory_budget.h"
 
 // Devices, folders, an empty FIFO, a line break in the name, /dev/full and a FIFO as the output
 // are the bad-input script's; here what it can't reach.
@@ -57,4 +59,19 @@ TEST(FileIoPosix, AReplacementKeepsModeLinkAndOldBytesOnFailure) {
   EXPECT_EQ(big, readFileBytes(target));
   const auto entries = std::filesystem::directory_iterator(dir.path());
   EXPECT_EQ(2, std::distance(begin(entries), end(entries)));
+}
+
+TEST(FileIoPosix, AFileReadToTheEndClosesAlsoWhenMemoryRunsOut) {
+  ScratchDir dir;
+  const std::string path = dir.write("big.pb", std::string(100000, 'x') + "\n");
+  const auto openDescriptors = [] {
+    const auto entries = std::filesystem::directory_iterator("/proc/self/fd");
+    return std::distance(begin(entries), end(entries));
+  };
+  const auto before = openDescriptors();
+  FileLines lines;
+  setMemoryBudget(1000);  // the line's text outgrows it
+  EXPECT_THROW(readAllLines(path, &lines), std::bad_alloc);
+  setMemoryBudget(SIZE_MAX);
+  EXPECT_EQ(before, openDescriptors());
 }

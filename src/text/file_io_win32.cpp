@@ -16,6 +16,11 @@ struct PlatformFile {
 
 namespace {
 
+// Frees the buffers the system allocates for its messages.
+struct FreeLocal {
+  void operator()(wchar_t* buffer) const { LocalFree(buffer); }
+};
+
 bool fail(std::string* err) {
   const DWORD code = GetLastError();
   if (err == nullptr) return false;
@@ -23,9 +28,10 @@ bool fail(std::string* err) {
   const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  // Freed also when the reason's text can't be allocated.
+  const std::unique_ptr<wchar_t, FreeLocal> owned(text);
   std::string reason = length > 0 && text != nullptr ? narrow(std::wstring_view(text, length))
                                                       : "Error " + std::to_string(code);
-  LocalFree(text);
   while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' ||
                              reason.back() == ' ' || reason.back() == '.'))
     reason.pop_back();
@@ -33,12 +39,21 @@ bool fail(std::string* err) {
   return false;
 }
 
-PlatformFile* wrap(HANDLE handle, std::string* err) {
+// Hands `file` to the caller with the system's handle in it; an invalid handle gives null, and
+// `file` goes. Callers make `file` before they open the file: no allocation may fail once it is
+// open, or its handle would stay open.
+PlatformFile* adopt(std::unique_ptr<PlatformFile> file, HANDLE handle, std::string* err) {
   if (handle == INVALID_HANDLE_VALUE) {
     fail(err);
     return nullptr;
   }
-  return new PlatformFile{handle, false, std::wstring(), std::wstring()};
+  file->handle = handle;
+  return file.release();
+}
+
+std::unique_ptr<PlatformFile> newPlatformFile() {
+  return std::unique_ptr<PlatformFile>(
+      new PlatformFile{INVALID_HANDLE_VALUE, false, std::wstring(), std::wstring()});
 }
 
 std::string folderOf(const std::string& path) {
@@ -78,9 +93,12 @@ void catchConsoleStops() {
 }  // namespace
 
 PlatformFile* platformOpenForReading(const std::string& path, std::string* err) {
-  PlatformFile* file = wrap(CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
-                            err);
+  std::unique_ptr<PlatformFile> made = newPlatformFile();
+  const std::wstring wide = widen(path);
+  PlatformFile* file = adopt(std::move(made),
+                             CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
+                             err);
   if (file == nullptr) return nullptr;
   const DWORD type = GetFileType(file->handle);
   // A console or another device never ends: it is no source file.
@@ -94,13 +112,14 @@ PlatformFile* platformOpenForReading(const std::string& path, std::string* err) 
 }
 
 PlatformFile* platformCreate(const std::string& path, std::string* err) {
+  std::unique_ptr<PlatformFile> file = newPlatformFile();
   const std::wstring wide = widen(path);
   HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE)
     handle = CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, TRUNCATE_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
-  return wrap(handle, err);
+  return adopt(std::move(file), handle, err);
 }
 
 PlatformFile* platformCreateReplacement(const std::string& path, std::string* err) {

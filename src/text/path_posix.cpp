@@ -8,12 +8,18 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <memory>
 #include <new>
 
 #include "text/case_fold.h"
 #include "text/code_page.h"
 
 namespace {
+
+// A folder listing goes also when a name can't be stored for lack of memory.
+struct CloseFolder {
+  void operator()(DIR* dir) const { closedir(dir); }
+};
 
 bool exists(const std::string& path) {
   struct stat status;
@@ -24,17 +30,16 @@ bool exists(const std::string& path) {
 // the first in byte order. Adds roughly what the names take to `bytes`.
 std::map<std::string, std::string> listFolder(const std::string& folder, size_t* bytes) {
   std::map<std::string, std::string> entries;
-  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+  const std::unique_ptr<DIR, CloseFolder> dir(opendir(folder.empty() ? "." : folder.c_str()));
   // A listing that can't be made for lack of memory would make the include look missing.
   if (dir == nullptr && errno == ENOMEM) throw std::bad_alloc();
   if (dir == nullptr) return entries;
-  while (const dirent* entry = readdir(dir)) {
+  while (const dirent* entry = readdir(dir.get())) {
     const std::string name = entry->d_name;
     std::string& kept = entries[foldCase(name)];
     if (kept.empty() || name < kept) kept = name;
     *bytes += 2 * name.size() + 96;  // both names and the map's node
   }
-  closedir(dir);
   return entries;
 }
 

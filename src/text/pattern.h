@@ -3,6 +3,7 @@
 #define GANTRELL_TEXT_PATTERN_H_
 
 #include <cstddef>
+#include <memory>
 
 /// How many bytes after a subject's end the library's native code may read, in blocks, without
 /// using them; where they hold a value, memory checkers see no read of undefined bytes.
@@ -27,5 +28,13 @@ void freePattern(Pattern* pattern);
 
 /// Releases every pattern still alive.
 void freeAllPatterns();
+
+/// Releases a pattern whose owner goes.
+struct FreePattern {
+  void operator()(Pattern* pattern) const { freePattern(pattern); }
+};
+
+/// A compiled pattern with one owner, released however the owner goes.
+using OwnedPattern = std::unique_ptr<Pattern, FreePattern>;
 
 #endif  // GANTRELL_TEXT_PATTERN_H_

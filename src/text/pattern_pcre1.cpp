@@ -5,14 +5,35 @@
 
 #include <cstddef>
 #include <cstdlib>
+#include <memory>
 #include <new>
 
 #include "text/memory_budget.h"
 
+namespace {
+
+// The code goes through the release hook that was set when it was compiled.
+struct FreeCode {
+  void operator()(pcre* code) const { pcre_free(code); }
+};
+struct FreeStudy {
+  void operator()(pcre_extra* study) const { pcre_free_study(study); }
+};
+struct FreeJitStack {
+  void operator()(pcre_jit_stack* stack) const { pcre_jit_stack_free(stack); }
+};
+
+using OwnedCode = std::unique_ptr<pcre, FreeCode>;
+using OwnedStudy = std::unique_ptr<pcre_extra, FreeStudy>;
+using OwnedJitStack = std::unique_ptr<pcre_jit_stack, FreeJitStack>;
+
+}  // namespace
+
+// The members go in reverse order: the code, which the others were made from, last.
 struct Pattern {
-  pcre* code;
-  pcre_extra* study;  // the compiled code's study data (native code where PCRE has a JIT), or null
-  pcre_jit_stack* stack;  // the native code's stack, or null when there is no native code
+  OwnedCode code;
+  OwnedStudy study;  // the compiled code's study data (native code where PCRE has a JIT), or null
+  OwnedJitStack stack;  // the native code's stack, or null when there is no native code
 };
 
 Pattern* backendCompile(const char* patternText) {
@@ -21,14 +42,15 @@ Pattern* backendCompile(const char* patternText) {
   pcre_free = budgetedFree;
   const char* error = nullptr;
   int errorOffset = 0;
-  pcre* code = pcre_compile(patternText, 0, &error, &errorOffset, nullptr);
+  OwnedCode code(pcre_compile(patternText, 0, &error, &errorOffset, nullptr));
   if (code == nullptr) return nullptr;
   const char* studyError = nullptr;
-  pcre_extra* study = pcre_study(code, PCRE_STUDY_JIT_COMPILE, &studyError);
+  OwnedStudy study(pcre_study(code.get(), PCRE_STUDY_JIT_COMPILE, &studyError));
   int native = 0;
-  if (study != nullptr && pcre_fullinfo(code, study, PCRE_INFO_JIT, &native) != 0) native = 0;
-  pcre_jit_stack* stack = native == 1 ? pcre_jit_stack_alloc(32 * 1024, 1024 * 1024) : nullptr;
-  return new Pattern{code, study, stack};
+  if (study != nullptr && pcre_fullinfo(code.get(), study.get(), PCRE_INFO_JIT, &native) != 0)
+    native = 0;
+  OwnedJitStack stack(native == 1 ? pcre_jit_stack_alloc(32 * 1024, 1024 * 1024) : nullptr);
+  return new Pattern{std::move(code), std::move(study), std::move(stack)};
 }
 
 // Study data only makes the search faster; should the JIT run out of stack, the same search is
@@ -38,12 +60,12 @@ bool backendSearch(const Pattern* pattern, const char* subject, size_t length, s
   const int size = static_cast<int>(length);
   int offsets[3] = {0, 0, 0};  // room for the whole match only; a result of 0 still matched
   int result = pattern->stack != nullptr
-                   ? pcre_jit_exec(pattern->code, pattern->study, subject, size, 0,
-                                   PCRE_NO_UTF8_CHECK, offsets, 3, pattern->stack)
-                   : pcre_exec(pattern->code, pattern->study, subject, size, 0,
+                   ? pcre_jit_exec(pattern->code.get(), pattern->study.get(), subject, size, 0,
+                                   PCRE_NO_UTF8_CHECK, offsets, 3, pattern->stack.get())
+                   : pcre_exec(pattern->code.get(), pattern->study.get(), subject, size, 0,
                                PCRE_NO_UTF8_CHECK, offsets, 3);
   if (result == PCRE_ERROR_JIT_STACKLIMIT)
-    result = pcre_exec(pattern->code, nullptr, subject, size, 0, PCRE_NO_UTF8_CHECK, offsets, 3);
+    result = pcre_exec(pattern->code.get(), nullptr, subject, size, 0, PCRE_NO_UTF8_CHECK, offsets, 3);
   if (result == PCRE_ERROR_NOMEMORY) throw std::bad_alloc();
   if (result < 0) return false;
   *start = static_cast<size_t>(offsets[0]);
@@ -51,9 +73,4 @@ bool backendSearch(const Pattern* pattern, const char* subject, size_t length, s
   return true;
 }
 
-void backendRelease(const Pattern* pattern) {
-  if (pattern->stack != nullptr) pcre_jit_stack_free(pattern->stack);
-  if (pattern->study != nullptr) pcre_free_study(pattern->study);
-  pcre_free(pattern->code);
-  delete pattern;
-}
+void backendRelease(const Pattern* pattern) { delete pattern; }

@@ -2,20 +2,33 @@
 
 #include <gtk/gtk.h>
 
+#include <memory>
+
 #include "ui/gtk/filter_list.h"
+#include "ui/gtk/glib_text.h"
 #include "ui/gtk/toolkit_text.h"
 
 namespace {
+
+// The chooser goes with its owner, also when building its filters runs out of memory.
+struct DestroyWidget {
+  void operator()(GtkWidget* widget) const { gtk_widget_destroy(widget); }
+};
+
+// The chosen names: the list and each name in it.
+struct FreeNames {
+  void operator()(GSList* names) const { g_slist_free_full(names, g_free); }
+};
 
 // The path is the file system's own bytes, as GLib's file name calls take them; only the name
 // proposed in the name field is shown, so only that one is converted.
 // The chooser takes absolute paths only: a relative one (a source given as `main.pb` or
 // `sub/main.pb`) is taken from the current folder, which is also where no path at all points.
+// GLib's current folder, not text/path's absoluteFolder: GLib gives $PWD where that names the
+// folder (its spelling through a link, as the user typed it) and "/" where there is none.
 std::string absolutePath(const std::string& path) {
   if (g_path_is_absolute(path.c_str())) return path;
-  gchar* current = g_get_current_dir();
-  std::string absolute = current;
-  g_free(current);
+  std::string absolute = OwnedGlibText(g_get_current_dir()).get();
   if (absolute.empty() || absolute.back() != '/') absolute += '/';
   return absolute + path;
 }
@@ -25,9 +38,8 @@ void placeAt(GtkFileChooser* chooser, const std::string& relativeOrAbsolute) {
   if (path.back() == '/') {
     gtk_file_chooser_set_current_folder(chooser, path.c_str());
   } else if (!gtk_file_chooser_select_filename(chooser, path.c_str())) {
-    gchar* shown = g_filename_display_name(path.c_str());
-    gtk_file_chooser_set_current_name(chooser, shown);
-    g_free(shown);
+    const OwnedGlibText shown(g_filename_display_name(path.c_str()));
+    gtk_file_chooser_set_current_name(chooser, shown.get());
   }
 }
 
@@ -46,9 +58,10 @@ void addFilters(GtkFileChooser* chooser, const std::string& patternList, int32_t
 
 std::string runSaveDialog(const std::string& title, const std::string& defaultPath,
                           const std::string& patternList, int32_t patternIndex) {
-  GtkWidget* dialog = gtk_file_chooser_dialog_new(
+  const std::unique_ptr<GtkWidget, DestroyWidget> owned(gtk_file_chooser_dialog_new(
       toToolkitText(title.c_str()).c_str(), nullptr, GTK_FILE_CHOOSER_ACTION_SAVE,
-      GTK_STOCK_CANCEL, GTK_RESPONSE_CANCEL, GTK_STOCK_SAVE, GTK_RESPONSE_ACCEPT, nullptr);
+      GTK_STOCK_CANCEL, GTK_RESPONSE_CANCEL, GTK_STOCK_SAVE, GTK_RESPONSE_ACCEPT, nullptr));
+  GtkWidget* dialog = owned.get();
   if (dialog == nullptr) return std::string();
   gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
   GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
@@ -59,10 +72,8 @@ std::string runSaveDialog(const std::string& title, const std::string& defaultPa
 
   std::string chosen;
   if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
-    GSList* names = gtk_file_chooser_get_filenames(chooser);
+    const std::unique_ptr<GSList, FreeNames> names(gtk_file_chooser_get_filenames(chooser));
     if (names != nullptr) chosen = static_cast<const char*>(names->data);
-    g_slist_free_full(names, g_free);
   }
-  gtk_widget_destroy(dialog);
   return chosen;
 }
