@@ -208,32 +208,19 @@ int failSource(const std::string& source) {
   return 1;
 }
 
-// The files read in this run, as their markers name them.
-std::vector<std::string> filesRead(const SourceMap& map) {
-  std::vector<std::string> files;
-  for (const SourceOrigin& origin : map.origins) files.push_back(origin.path);
-  return files;
-}
-
 // Writes the bytes to the -o file or to standard output; returns the exit status.
 int emit(const Options& options, const std::string& bytes, const SourceMap& map) {
   std::string reason;
-  SaveOutcome outcome = SaveOutcome::Saved;
   if (options.toStdout)
-    outcome = writeStdout(bytes, &reason) ? SaveOutcome::Saved : SaveOutcome::WriteFailed;
-  else if (namesSourceFile(options.output, filesRead(map)))
-    outcome = SaveOutcome::SourceRefused;
-  else
-    outcome = writeHeaderFile(options.output, bytes, &reason);
-  switch (outcome) {
-    case SaveOutcome::Saved:
-    case SaveOutcome::Cancelled:
+    return writeStdout(bytes, &reason) ? 0 : failOutput(options, kCantWriteFile, reason);
+  if (namesSourceFile(options.output, map.filesRead()))
+    return failOutput(options, kCantOverwriteSource, "");
+  switch (writeHeaderFile(options.output, bytes, &reason)) {
+    case WriteOutcome::Written:
       return 0;
-    case SaveOutcome::SourceRefused:
-      return failOutput(options, kCantOverwriteSource, "");
-    case SaveOutcome::CreateFailed:
+    case WriteOutcome::CreateFailed:
       return failOutput(options, kCantCreateFile, reason);
-    case SaveOutcome::WriteFailed:
+    case WriteOutcome::WriteFailed:
       break;
   }
   return failOutput(options, kCantWriteFile, reason);

@@ -1,9 +1,5 @@
 #include "driver/run.h"
 
-#include <memory>
-#include <set>
-#include <vector>
-
 #include "header/header_output.h"
 #include "text/path.h"
 #include "text/text_ops.h"
@@ -31,15 +27,6 @@ void report(RunResult* result, RunOutcome outcome, const std::string& message, U
   ui->showMessage("Error", message);
 }
 
-// The files read in this run, each once, as their markers name them.
-std::vector<std::string> filesRead(const SourceMap& map) {
-  std::vector<std::string> files;
-  std::set<std::string> seen;
-  for (const SourceOrigin& origin : map.origins)
-    if (seen.insert(origin.path).second) files.push_back(origin.path);
-  return files;
-}
-
 // Asks where to save, closes the progress window and writes the finished block there, unless
 // the path names a file read in this run; a failure ends in the error box, after the window
 // has gone.
@@ -51,17 +38,21 @@ void saveHeader(Ui* ui, RunResult* result) {
     result->outcome = RunOutcome::Cancelled;
     return;
   }
-  if (namesSourceFile(path, filesRead(result->sourceMap))) {
+  if (namesSourceFile(path, result->sourceMap.filesRead())) {
     report(result, RunOutcome::SourceRefused, kCantOverwriteSource, ui);
     return;
   }
-  const SaveOutcome written = writeHeaderFile(path, result->header.text, &result->saveError);
-  if (written == SaveOutcome::CreateFailed)
-    report(result, RunOutcome::CreateFailed, kCantCreateFile, ui);
-  else if (written == SaveOutcome::WriteFailed)
-    report(result, RunOutcome::WriteFailed, kCantWriteFile, ui);
-  else
-    result->outcome = RunOutcome::Saved;
+  switch (writeHeaderFile(path, result->header.text, &result->saveError)) {
+    case WriteOutcome::Written:
+      result->outcome = RunOutcome::Saved;
+      break;
+    case WriteOutcome::CreateFailed:
+      report(result, RunOutcome::CreateFailed, kCantCreateFile, ui);
+      break;
+    case WriteOutcome::WriteFailed:
+      report(result, RunOutcome::WriteFailed, kCantWriteFile, ui);
+      break;
+  }
 }
 
 }  // namespace

@@ -14,14 +14,10 @@ bool namesSourceFile(const std::string& path, const std::vector<std::string>& so
   return false;
 }
 
-SaveOutcome writeHeaderFile(const std::string& path, const std::string& text, std::string* err) {
-  File* file = createReplacement(path, err);
-  if (file == nullptr) return SaveOutcome::CreateFailed;
-  try {
-    writeText(file, text);
-  } catch (...) {
-    abandonFile(file);  // the old file stays, and no temporary file
-    throw;
-  }
-  return closeFile(file, err) ? SaveOutcome::Saved : SaveOutcome::WriteFailed;
+WriteOutcome writeHeaderFile(const std::string& path, const std::string& text, std::string* err) {
+  // Should writing throw, the owner abandons the file: the old one stays, and no temporary file.
+  OwnedFile file(createReplacement(path, err));
+  if (file == nullptr) return WriteOutcome::CreateFailed;
+  writeText(file.get(), text);
+  return closeFile(file.release(), err) ? WriteOutcome::Written : WriteOutcome::WriteFailed;
 }

@@ -360,6 +360,15 @@ bool SourceMap::locate(int32_t line, std::string* path, int32_t* fileLine) const
   return true;
 }
 
+std::vector<std::string> SourceMap::filesRead() const {
+  // A file's marker comes back after each of its includes: one entry each is enough.
+  std::vector<std::string> files;
+  std::set<std::string> seen;
+  for (const SourceOrigin& origin : origins)
+    if (seen.insert(origin.path).second) files.push_back(origin.path);
+  return files;
+}
+
 std::string loadSource(const std::string& directory, const std::string& fileName,
                        SourceMap* map, MemoryClaim* claim, const CompilerSettings& compiler) {
   return Loader(map, directory, compiler).run(directory, fileName, claim);

@@ -42,6 +42,9 @@ struct SourceMap {
 
   /// Finds the file and file line of a combined-text line; false when it lies outside the text.
   bool locate(int32_t line, std::string* path, int32_t* fileLine) const;
+
+  /// Returns the files read, each once, as their markers name them.
+  std::vector<std::string> filesRead() const;
 };
 
 /// Returns the combined text of a file and everything it includes, each file's part opened by a
