@@ -13,9 +13,9 @@ export DEBIAN_FRONTEND=noninteractive
 
 packages=(build-essential cmake ninja-build pkg-config libpcre2-dev libgtk2.0-dev
           libgtest-dev libbenchmark-dev)
-test_packages=(xvfb openbox xdotool wmctrl x11-utils imagemagick universal-ctags valgrind time python3
-               clang libclang-rt-dev g++-mingw-w64-i686 dpkg-dev zip file xauth
-               desktop-file-utils man-db locales lintian strace shellcheck git)
+test_packages=(xvfb openbox xdotool wmctrl x11-utils x11-xserver-utils imagemagick universal-ctags
+               valgrind time python3 clang libclang-rt-dev g++-mingw-w64-i686 dpkg-dev zip file
+               xauth desktop-file-utils man-db locales lintian strace shellcheck git)
 
 # PCRE 8.x is packaged up to Debian 12 only.
 release=$(. /etc/os-release && echo "${VERSION_ID:-}")
