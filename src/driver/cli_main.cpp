@@ -276,9 +276,9 @@ int printTokens(const Options& options) {
   OwnedTokenList tokens(tokenizeFile(source, &map, true, options.compiler));
   if (!map.error.empty()) return failAt(map.error, map, map.errorLine);
   warnOfMissingIncludes(map);
-  if (options.strict && (!map.missingIncludes.empty() || !map.guessedIncludes.empty())) {
-    printError("gantrell: %s\n",
-               map.missingIncludes.empty() ? kGuessedIncludes : kMissingIncludes);
+  const char* unresolved = unresolvedIncludesMessage(map);
+  if (options.strict && unresolved != nullptr) {
+    printError("gantrell: %s\n", unresolved);
     return 1;
   }
   const std::string out = tokenDump(tokens.get());

@@ -22,13 +22,6 @@ extern const char kSourceTooLarge[];
 /// The text shown when memory runs out.
 extern const char kOutOfMemory[];
 
-/// The text a run ends with when an include opens nowhere and that is not allowed.
-extern const char kMissingIncludes[];
-
-/// The text a run ends with when an include name is read from its first string and that is not
-/// allowed.
-extern const char kGuessedIncludes[];
-
 /// The text shown when the output file can't be created.
 extern const char kCantCreateFile[];
 
@@ -37,6 +30,10 @@ extern const char kCantWriteFile[];
 
 /// The text shown when the output path names a file the run read.
 extern const char kCantOverwriteSource[];
+
+/// The text a strict run ends with when an include opened nowhere or an include name was read
+/// from its first string (the former first); null when every include was found as written.
+const char* unresolvedIncludesMessage(const SourceMap& map);
 
 /// How a run ended.
 enum class RunOutcome {
