@@ -67,6 +67,28 @@ int usageError(const char* problem) {
   return 2;
 }
 
+/// How an argument stands to an option that takes a value.
+enum class ValueOption {
+  Other,    // the argument is not this option
+  Given,    // the value was read
+  Missing,  // the option was the last argument
+};
+
+// Reads the value of the option `name`: from the argument after it ("NAME VALUE", which moves
+// `*i` on) or from `arg` itself, behind `joiner` ("--name=VALUE", "-oFILE").
+ValueOption readValue(const std::string& arg, const std::string& name, const std::string& joiner,
+                      int argc, char** argv, int* i, std::string* value) {
+  if (arg == name) {
+    if (++*i >= argc) return ValueOption::Missing;
+    *value = argv[*i];
+    return ValueOption::Given;
+  }
+  const std::string prefix = name + joiner;
+  if (arg.compare(0, prefix.size(), prefix) != 0) return ValueOption::Other;
+  *value = arg.substr(prefix.size());
+  return ValueOption::Given;
+}
+
 // Parses the command line; returns -1 to go on, or the exit status to end with.
 int parseOptions(int argc, char** argv, Options* options) {
   bool haveSource = false;
@@ -74,58 +96,53 @@ int parseOptions(int argc, char** argv, Options* options) {
   bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (!optionsEnded && arg == "--help") {
+    // After "--", and for "-" alone, every argument is the source.
+    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+      if (haveSource) return usageError("only one SOURCE can be given");
+      options->source = arg;
+      haveSource = true;
+      continue;
+    }
+    bool missing = false;
+    const auto valueOf = [&](const char* name, const char* joiner, std::string* value) {
+      const ValueOption found = readValue(arg, name, joiner, argc, argv, &i, value);
+      missing = found == ValueOption::Missing;
+      return found != ValueOption::Other;
+    };
+    if (arg == "--help") {
       std::fputs(kUsage, stdout);
       return 0;
     }
-    if (!optionsEnded && arg == "--version") {
+    if (arg == "--version") {
       std::printf("gantrell-cli %s\n", GANTRELL_VERSION);
       return 0;
     }
-    if (!optionsEnded && arg == "--") {
+    if (arg == "--") {
       optionsEnded = true;
-    } else if (!optionsEnded && arg == "--tokens") {
+    } else if (arg == "--tokens") {
       options->tokens = true;
-    } else if (!optionsEnded && arg == "--strict") {
+    } else if (arg == "--strict") {
       options->strict = true;
-    } else if (!optionsEnded && (arg == "--target" || arg.compare(0, 9, "--target=") == 0)) {
-      if (arg == "--target" && ++i >= argc) return usageError("option '--target' needs OS-CPU");
-      options->compiler.target = arg == "--target" ? argv[i] : arg.substr(9);
+    } else if (valueOf("--target", "=", &options->compiler.target)) {
+      if (missing) return usageError("option '--target' needs OS-CPU");
       int64_t os = 0;
       int64_t processor = 0;
       if (!readTarget(options->compiler.target, &os, &processor))
         return usageError(("unknown target '" + options->compiler.target + "'").c_str());
-    } else if (!optionsEnded && (arg == "--pb-home" || arg.compare(0, 10, "--pb-home=") == 0)) {
-      if (arg == "--pb-home" && ++i >= argc) return usageError("option '--pb-home' needs a DIR");
+    } else if (valueOf("--pb-home", "=", &options->compiler.home)) {
+      if (missing) return usageError("option '--pb-home' needs a DIR");
       std::string& home = options->compiler.home;
-      home = arg == "--pb-home" ? argv[i] : arg.substr(10);
       // The compiler's home ends in a separator, so that names can be put right behind it.
       if (!home.empty() && std::strchr(kFolderSeparators, home.back()) == nullptr)
         home += kFolderSeparators[0];
-    } else if (!optionsEnded && (arg == "-o" || arg == "--output")) {
-      if (++i >= argc) return usageError("option '-o' needs a FILE");
-      options->output = argv[i];
+    } else if (valueOf("-o", "", &options->output) || valueOf("--output", "=", &options->output)) {
+      if (missing) return usageError("option '-o' needs a FILE");
       options->toStdout = false;
-    } else if (!optionsEnded && arg.compare(0, 9, "--output=") == 0) {
-      options->output = arg.substr(9);
-      options->toStdout = false;
-    } else if (!optionsEnded && arg == "--library") {
-      if (++i >= argc) return usageError("option '--library' needs a NAME");
-      options->library = argv[i];
+    } else if (valueOf("--library", "=", &options->library)) {
+      if (missing) return usageError("option '--library' needs a NAME");
       haveLibrary = true;
-    } else if (!optionsEnded && arg.compare(0, 10, "--library=") == 0) {
-      options->library = arg.substr(10);
-      haveLibrary = true;
-    } else if (!optionsEnded && arg.size() > 2 && arg.compare(0, 2, "-o") == 0) {
-      options->output = arg.substr(2);
-      options->toStdout = false;
-    } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-      return usageError(("unknown option '" + arg + "'").c_str());
-    } else if (haveSource) {
-      return usageError("only one SOURCE can be given");
     } else {
-      options->source = arg;
-      haveSource = true;
+      return usageError(("unknown option '" + arg + "'").c_str());
     }
   }
   if (!options->toStdout && options->output.empty()) return usageError("the output FILE is empty");
