@@ -13,6 +13,7 @@
 #include <new>
 
 #include "text/file_io_platform.h"
+#include "text/path.h"
 
 namespace {
 
@@ -65,11 +66,6 @@ PlatformFile* adopt(std::unique_ptr<PlatformFile> file, int fd, std::string* err
 PlatformFile* openDescriptor(const std::string& path, int flags, std::string* err) {
   auto file = std::make_unique<PlatformFile>();
   return adopt(std::move(file), openRetrying(path.c_str(), flags), err);
-}
-
-std::string folderOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 mode_t currentUmask() {
@@ -238,7 +234,7 @@ int connectSocket(const std::string& path) {
 // that the rename can't cross file systems, and lets the stop signals remove it meanwhile;
 // -1 with errno set when the folder takes no new file.
 int makeTemporaryBeside(PlatformFile* file) {
-  file->temporary = folderOf(file->target) + ".gantrell-XXXXXX";
+  file->temporary = exactFolderPart(file->target) + ".gantrell-XXXXXX";
   catchStopSignals();
   setPendingTemporary(file->temporary.c_str());
   const int fd = ::mkostemp(&file->temporary[0], O_CLOEXEC);
