@@ -194,6 +194,7 @@ std::string escapeTokenText(const std::string& text) {
   return out;
 }
 
+// Writes the bytes to standard output; false with the system's reason when any did not arrive.
 bool writeStdout(const std::string& bytes, std::string* err) {
   errno = 0;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
@@ -226,7 +227,7 @@ int failSource(const std::string& source) {
 }
 
 // Writes the bytes to the -o file or to standard output; returns the exit status.
-int emit(const Options& options, const std::string& bytes, const SourceMap& map) {
+int writeOutput(const Options& options, const std::string& bytes, const SourceMap& map) {
   std::string reason;
   if (options.toStdout)
     return writeStdout(bytes, &reason) ? 0 : failOutput(options, kCantWriteFile, reason);
@@ -305,9 +306,12 @@ int printTokens(const Options& options) {
     return 1;
   }
   if (map.origins.empty()) return failSource(source);
-  return emit(options, out, map);
+  return writeOutput(options, out, map);
 }
 
+// Reports a run that ended in an error: a source that opened nowhere (the run finds nothing to
+// export then) with the system's reason, a failed output with the file's, any other error with
+// the file and line it names.
 int failRun(const Options& options, const RunResult& result) {
   if (result.outcome == RunOutcome::NothingToExport && result.sourceMap.origins.empty())
     return failSource(result.sourcePath);
@@ -316,6 +320,7 @@ int failRun(const Options& options, const RunResult& result) {
   return failAt(result.message, result.sourceMap, result.errorLine);
 }
 
+// Runs gantrell-cli on its UTF-8 arguments; returns the exit status.
 int runCli(int argc, char** argv) {
   Options options;
   const int status = parseOptions(argc, argv, &options);
@@ -335,7 +340,7 @@ int runCli(int argc, char** argv) {
     case RunOutcome::Saved:
       return 0;
     case RunOutcome::Cancelled:  // no output file: the block goes to standard output
-      return emit(options, result.header.text, result.sourceMap);
+      return writeOutput(options, result.header.text, result.sourceMap);
     default:
       return failRun(options, result);
   }
