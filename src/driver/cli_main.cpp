@@ -52,14 +52,15 @@ const char kUsage[] =
     "Exit status: 0 on success, 1 when the scan or the output failed,\n"
     "2 when the command line is wrong.\n";
 
+/// What the command line asks for.
 struct Options {
-  std::string output;
-  bool toStdout = true;
-  bool tokens = false;
-  bool strict = false;
-  std::string library;
-  CompilerSettings compiler;
-  std::string source;
+  std::string output;         // -o FILE
+  bool toStdout = true;       // no -o: the output goes to standard output
+  bool tokens = false;        // --tokens: the token listing instead of the block
+  bool strict = false;        // --strict: an unresolved include fails the run
+  std::string library;        // --library NAME
+  CompilerSettings compiler;  // --target and --pb-home
+  std::string source;         // SOURCE, exactly as given
 };
 
 int usageError(const char* problem) {

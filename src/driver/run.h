@@ -37,18 +37,18 @@ const char* unresolvedIncludesMessage(const SourceMap& map);
 
 /// How a run ended.
 enum class RunOutcome {
-  MissingArgument,
-  MissingInclude,
-  SourceTooLarge,
-  Closed,
-  DeclarationError,
-  SourceError,
-  NothingToExport,
-  Saved,
-  Cancelled,
-  CreateFailed,
-  WriteFailed,
-  SourceRefused,
+  MissingArgument,   // no path was given
+  MissingInclude,    // a strict run met an include it could not open or evaluate
+  SourceTooLarge,    // the combined text would pass its limit
+  Closed,            // the user closed the progress window
+  DeclarationError,  // a declaration could not be read
+  SourceError,       // loading stopped at a directive or a macro
+  NothingToExport,   // the source declares nothing to export (or did not open)
+  Saved,             // the block was written to the chosen path
+  Cancelled,         // the save dialog was cancelled
+  CreateFailed,      // the output file could not be created
+  WriteFailed,       // the output file could not be written in full
+  SourceRefused,     // the chosen path names a file the run read
 };
 
 /// What a run did, for front ends that report more than the Ui shows.
