@@ -5,9 +5,10 @@
 #include "text/wide_text.h"
 #include "ui/progress_layout.h"
 
-const char kProgressWindowClass[] = "GantrellProgressWindow";
-
 namespace {
+
+// The progress window's own window class, registered while the window is open.
+const char kProgressWindowClass[] = "GantrellProgressWindow";
 
 // A title bar with the system menu and the close button; no minimise or maximise button, and a
 // frame that can't be dragged to another size.
