@@ -9,12 +9,11 @@
 
 #include "driver/headless_ui.h"
 #include "driver/run.h"
+#include "driver/token_listing.h"
 #include "header/header_output.h"
 #include "header/import_header.h"
-#include "scan/classifier.h"
 #include "scan/source_loader.h"
 #include "text/binary_streams.h"
-#include "text/code_page.h"
 #include "text/console.h"
 #include "text/file_io.h"
 #include "text/path.h"
@@ -22,7 +21,6 @@
 #include "text/program_args.h"
 #include "text/shown_name.h"
 #include "text/text_ops.h"
-#include "text/utf8_decode.h"
 
 namespace {
 
@@ -52,19 +50,42 @@ const char kUsage[] =
     "Exit status: 0 on success, 1 when the scan or the output failed,\n"
     "2 when the command line is wrong.\n";
 
+/// What the command line asks for.
 struct Options {
-  std::string output;
-  bool toStdout = true;
-  bool tokens = false;
-  bool strict = false;
-  std::string library;
-  CompilerSettings compiler;
-  std::string source;
+  std::string output;         // -o FILE
+  bool toStdout = true;       // no -o: the output goes to standard output
+  bool tokens = false;        // --tokens: the token listing instead of the block
+  bool strict = false;        // --strict: an unresolved include fails the run
+  std::string library;        // --library NAME
+  CompilerSettings compiler;  // --target and --pb-home
+  std::string source;         // SOURCE, exactly as given
 };
 
 int usageError(const char* problem) {
   printError("gantrell-cli: %s\nTry 'gantrell-cli --help' for more information.\n", problem);
   return 2;
+}
+
+/// How an argument stands to an option that takes a value.
+enum class ValueOption {
+  Other,    // the argument is not this option
+  Given,    // the value was read
+  Missing,  // the option was the last argument
+};
+
+// Reads the value of the option `name`: from the argument after it ("NAME VALUE", which moves
+// `*i` on) or from `arg` itself, behind `joiner` ("--name=VALUE", "-oFILE").
+ValueOption readValue(const std::string& arg, const std::string& name, const std::string& joiner,
+                      int argc, char** argv, int* i, std::string* value) {
+  if (arg == name) {
+    if (++*i >= argc) return ValueOption::Missing;
+    *value = argv[*i];
+    return ValueOption::Given;
+  }
+  const std::string prefix = name + joiner;
+  if (arg.compare(0, prefix.size(), prefix) != 0) return ValueOption::Other;
+  *value = arg.substr(prefix.size());
+  return ValueOption::Given;
 }
 
 // Parses the command line; returns -1 to go on, or the exit status to end with.
@@ -74,58 +95,53 @@ int parseOptions(int argc, char** argv, Options* options) {
   bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (!optionsEnded && arg == "--help") {
+    // After "--", and for "-" alone, every argument is the source.
+    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+      if (haveSource) return usageError("only one SOURCE can be given");
+      options->source = arg;
+      haveSource = true;
+      continue;
+    }
+    bool missing = false;
+    const auto valueOf = [&](const char* name, const char* joiner, std::string* value) {
+      const ValueOption found = readValue(arg, name, joiner, argc, argv, &i, value);
+      missing = found == ValueOption::Missing;
+      return found != ValueOption::Other;
+    };
+    if (arg == "--help") {
       std::fputs(kUsage, stdout);
       return 0;
     }
-    if (!optionsEnded && arg == "--version") {
+    if (arg == "--version") {
       std::printf("gantrell-cli %s\n", GANTRELL_VERSION);
       return 0;
     }
-    if (!optionsEnded && arg == "--") {
+    if (arg == "--") {
       optionsEnded = true;
-    } else if (!optionsEnded && arg == "--tokens") {
+    } else if (arg == "--tokens") {
       options->tokens = true;
-    } else if (!optionsEnded && arg == "--strict") {
+    } else if (arg == "--strict") {
       options->strict = true;
-    } else if (!optionsEnded && (arg == "--target" || arg.compare(0, 9, "--target=") == 0)) {
-      if (arg == "--target" && ++i >= argc) return usageError("option '--target' needs OS-CPU");
-      options->compiler.target = arg == "--target" ? argv[i] : arg.substr(9);
+    } else if (valueOf("--target", "=", &options->compiler.target)) {
+      if (missing) return usageError("option '--target' needs OS-CPU");
       int64_t os = 0;
       int64_t processor = 0;
       if (!readTarget(options->compiler.target, &os, &processor))
         return usageError(("unknown target '" + options->compiler.target + "'").c_str());
-    } else if (!optionsEnded && (arg == "--pb-home" || arg.compare(0, 10, "--pb-home=") == 0)) {
-      if (arg == "--pb-home" && ++i >= argc) return usageError("option '--pb-home' needs a DIR");
+    } else if (valueOf("--pb-home", "=", &options->compiler.home)) {
+      if (missing) return usageError("option '--pb-home' needs a DIR");
       std::string& home = options->compiler.home;
-      home = arg == "--pb-home" ? argv[i] : arg.substr(10);
       // The compiler's home ends in a separator, so that names can be put right behind it.
       if (!home.empty() && std::strchr(kFolderSeparators, home.back()) == nullptr)
         home += kFolderSeparators[0];
-    } else if (!optionsEnded && (arg == "-o" || arg == "--output")) {
-      if (++i >= argc) return usageError("option '-o' needs a FILE");
-      options->output = argv[i];
+    } else if (valueOf("-o", "", &options->output) || valueOf("--output", "=", &options->output)) {
+      if (missing) return usageError("option '-o' needs a FILE");
       options->toStdout = false;
-    } else if (!optionsEnded && arg.compare(0, 9, "--output=") == 0) {
-      options->output = arg.substr(9);
-      options->toStdout = false;
-    } else if (!optionsEnded && arg == "--library") {
-      if (++i >= argc) return usageError("option '--library' needs a NAME");
-      options->library = argv[i];
+    } else if (valueOf("--library", "=", &options->library)) {
+      if (missing) return usageError("option '--library' needs a NAME");
       haveLibrary = true;
-    } else if (!optionsEnded && arg.compare(0, 10, "--library=") == 0) {
-      options->library = arg.substr(10);
-      haveLibrary = true;
-    } else if (!optionsEnded && arg.size() > 2 && arg.compare(0, 2, "-o") == 0) {
-      options->output = arg.substr(2);
-      options->toStdout = false;
-    } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-      return usageError(("unknown option '" + arg + "'").c_str());
-    } else if (haveSource) {
-      return usageError("only one SOURCE can be given");
     } else {
-      options->source = arg;
-      haveSource = true;
+      return usageError(("unknown option '" + arg + "'").c_str());
     }
   }
   if (!options->toStdout && options->output.empty()) return usageError("the output FILE is empty");
@@ -135,48 +151,7 @@ int parseOptions(int argc, char** argv, Options* options) {
   return -1;
 }
 
-// Appends one byte of a token's text: control bytes, backslashes and bytes from 0x7F up escaped.
-void appendEscapedByte(unsigned char c, std::string* out) {
-  if (c == '\n') {
-    *out += "\\n";
-  } else if (c == '\r') {
-    *out += "\\r";
-  } else if (c == '\t') {
-    *out += "\\t";
-  } else if (c == '\\') {
-    *out += "\\\\";
-  } else if (c < 0x20 || c >= 0x7F) {
-    char hex[5];
-    std::snprintf(hex, sizeof hex, "\\x%02x", c);
-    *out += hex;
-  } else {
-    out->push_back(static_cast<char>(c));
-  }
-}
-
-// Writes a token's text one character at a time: a character that the 8-bit text of sources
-// without a mark holds (Latin-1 on Linux, the ANSI code page on Windows) as its bytes there,
-// escaped, so that such sources list as they always did; any other character as UTF-8.
-std::string escapeTokenText(const std::string& text) {
-  std::string out;
-  std::string bytes;
-  for (size_t at = 0; at < text.size();) {
-    const size_t start = at;
-    if (static_cast<unsigned char>(text[at]) < 0x80) {
-      appendEscapedByte(static_cast<unsigned char>(text[at++]), &out);
-      continue;
-    }
-    nextCodePoint(text, &at);
-    const std::string_view character = std::string_view(text).substr(start, at - start);
-    if (utf8ToEightBit(character, &bytes)) {
-      for (const char c : bytes) appendEscapedByte(static_cast<unsigned char>(c), &out);
-    } else {
-      out += character;
-    }
-  }
-  return out;
-}
-
+// Writes the bytes to standard output; false with the system's reason when any did not arrive.
 bool writeStdout(const std::string& bytes, std::string* err) {
   errno = 0;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
@@ -209,7 +184,7 @@ int failSource(const std::string& source) {
 }
 
 // Writes the bytes to the -o file or to standard output; returns the exit status.
-int emit(const Options& options, const std::string& bytes, const SourceMap& map) {
+int writeOutput(const Options& options, const std::string& bytes, const SourceMap& map) {
   std::string reason;
   if (options.toStdout)
     return writeStdout(bytes, &reason) ? 0 : failOutput(options, kCantWriteFile, reason);
@@ -254,21 +229,6 @@ int failAt(const std::string& message, const SourceMap& map, int32_t errorLine) 
   return 1;
 }
 
-// One line per token: its line, its kind and its text, escaped.
-std::string tokenDump(const TokenList* tokens) {
-  std::string out;
-  const int32_t count = tokens->ops->count(tokens);
-  for (int32_t i = 0; i < count; ++i) {
-    out += decimalText(tokens->ops->getLine(tokens, i));
-    out += '\t';
-    out += tokenKindName(tokens->ops->getKind(tokens, i));
-    out += '\t';
-    out += escapeTokenText(tokens->ops->getText(tokens, i));
-    out += '\n';
-  }
-  return out;
-}
-
 // Writes the token dump to the -o file, or to standard output.
 int printTokens(const Options& options) {
   const std::string& source = options.source;
@@ -276,9 +236,9 @@ int printTokens(const Options& options) {
   OwnedTokenList tokens(tokenizeFile(source, &map, true, options.compiler));
   if (!map.error.empty()) return failAt(map.error, map, map.errorLine);
   warnOfMissingIncludes(map);
-  if (options.strict && (!map.missingIncludes.empty() || !map.guessedIncludes.empty())) {
-    printError("gantrell: %s\n",
-               map.missingIncludes.empty() ? kGuessedIncludes : kMissingIncludes);
+  const char* unresolved = unresolvedIncludesMessage(map);
+  if (options.strict && unresolved != nullptr) {
+    printError("gantrell: %s\n", unresolved);
     return 1;
   }
   const std::string out = tokenDump(tokens.get());
@@ -288,9 +248,12 @@ int printTokens(const Options& options) {
     return 1;
   }
   if (map.origins.empty()) return failSource(source);
-  return emit(options, out, map);
+  return writeOutput(options, out, map);
 }
 
+// Reports a run that ended in an error: a source that opened nowhere (the run finds nothing to
+// export then) with the system's reason, a failed output with the file's, any other error with
+// the file and line it names.
 int failRun(const Options& options, const RunResult& result) {
   if (result.outcome == RunOutcome::NothingToExport && result.sourceMap.origins.empty())
     return failSource(result.sourcePath);
@@ -299,6 +262,7 @@ int failRun(const Options& options, const RunResult& result) {
   return failAt(result.message, result.sourceMap, result.errorLine);
 }
 
+// Runs gantrell-cli on its UTF-8 arguments; returns the exit status.
 int runCli(int argc, char** argv) {
   Options options;
   const int status = parseOptions(argc, argv, &options);
@@ -318,7 +282,7 @@ int runCli(int argc, char** argv) {
     case RunOutcome::Saved:
       return 0;
     case RunOutcome::Cancelled:  // no output file: the block goes to standard output
-      return emit(options, result.header.text, result.sourceMap);
+      return writeOutput(options, result.header.text, result.sourceMap);
     default:
       return failRun(options, result);
   }

@@ -13,7 +13,7 @@ class HeadlessUi : public Ui {
 
   void openProgressWindow(const std::string&, int32_t) override {}
   int32_t pollWindowEvent() override { return 0; }
-  int32_t closeWindowEvent() const override { return 2; }
+  int32_t closeWindowEvent() const override { return 2; }  // polls answer 0: no close ever comes
   void setProgress(int32_t) override {}
   void setStatusText(const std::string&) override {}
   void closeProgressWindow() override {}

@@ -9,14 +9,14 @@ const char kParameterMissed[] = "Parameter missed.\r\ngantrell.exe [FILENAME]";
 const char kNothingToExport[] = "Nothing to export.";
 const char kSourceTooLarge[] = "Source too large.";
 const char kOutOfMemory[] = "Out of memory.";
-const char kMissingIncludes[] = "Some include files can't be opened.";
-const char kGuessedIncludes[] = "Some include names can't be evaluated.";
 const char kCantCreateFile[] = "Can't create file.";
 const char kCantWriteFile[] = "Can't write file.";
 const char kCantOverwriteSource[] = "Can't overwrite a source file.";
 
 namespace {
 
+const char kMissingIncludes[] = "Some include files can't be opened.";
+const char kGuessedIncludes[] = "Some include names can't be evaluated.";
 const char kSaveDialogTitle[] = "Save import header...";
 const char kSavePatternList[] = "PureBasic File (*.pb)|*.pb|All files|*.*";
 
@@ -57,6 +57,12 @@ void saveHeader(Ui* ui, RunResult* result) {
 
 }  // namespace
 
+const char* unresolvedIncludesMessage(const SourceMap& map) {
+  if (!map.missingIncludes.empty()) return kMissingIncludes;
+  if (!map.guessedIncludes.empty()) return kGuessedIncludes;
+  return nullptr;
+}
+
 RunResult runGantrell(const std::string& argument, Ui* ui, const RunOptions& options) {
   const bool trim = !options.exactSourcePath;
   RunResult result;
@@ -77,10 +83,9 @@ RunResult runGantrell(const std::string& argument, Ui* ui, const RunOptions& opt
     report(&result, RunOutcome::SourceError, result.sourceMap.error, ui);
     return result;
   }
-  if (options.missingIncludesFail && (!result.sourceMap.missingIncludes.empty() ||
-                                      !result.sourceMap.guessedIncludes.empty())) {
-    report(&result, RunOutcome::MissingInclude,
-           result.sourceMap.missingIncludes.empty() ? kGuessedIncludes : kMissingIncludes, ui);
+  const char* unresolved = unresolvedIncludesMessage(result.sourceMap);
+  if (options.missingIncludesFail && unresolved != nullptr) {
+    report(&result, RunOutcome::MissingInclude, unresolved, ui);
     return result;
   }
   if (!options.library.empty()) nameLibrary(&result.header, options.library);

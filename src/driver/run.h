@@ -22,13 +22,6 @@ extern const char kSourceTooLarge[];
 /// The text shown when memory runs out.
 extern const char kOutOfMemory[];
 
-/// The text a run ends with when an include opens nowhere and that is not allowed.
-extern const char kMissingIncludes[];
-
-/// The text a run ends with when an include name is read from its first string and that is not
-/// allowed.
-extern const char kGuessedIncludes[];
-
 /// The text shown when the output file can't be created.
 extern const char kCantCreateFile[];
 
@@ -38,20 +31,24 @@ extern const char kCantWriteFile[];
 /// The text shown when the output path names a file the run read.
 extern const char kCantOverwriteSource[];
 
+/// The text a strict run ends with when an include opened nowhere or an include name was read
+/// from its first string (the former first); null when every include was found as written.
+const char* unresolvedIncludesMessage(const SourceMap& map);
+
 /// How a run ended.
 enum class RunOutcome {
-  MissingArgument,
-  MissingInclude,
-  SourceTooLarge,
-  Closed,
-  DeclarationError,
-  SourceError,
-  NothingToExport,
-  Saved,
-  Cancelled,
-  CreateFailed,
-  WriteFailed,
-  SourceRefused,
+  MissingArgument,   // no path was given
+  MissingInclude,    // a strict run met an include it could not open or evaluate
+  SourceTooLarge,    // the combined text would pass its limit
+  Closed,            // the user closed the progress window
+  DeclarationError,  // a declaration could not be read
+  SourceError,       // loading stopped at a directive or a macro
+  NothingToExport,   // the source declares nothing to export (or did not open)
+  Saved,             // the block was written to the chosen path
+  Cancelled,         // the save dialog was cancelled
+  CreateFailed,      // the output file could not be created
+  WriteFailed,       // the output file could not be written in full
+  SourceRefused,     // the chosen path names a file the run read
 };
 
 /// What a run did, for front ends that report more than the Ui shows.

@@ -6,8 +6,6 @@
 #include "text/utf8_decode.h"
 
 const char kProgramBanner[] = "Gantrell - PureBasic DLL import header generator";
-const char kHeaderStart[] = "Import \"\"\r\n\t";
-const char kCHeaderStart[] = "ImportC \"\"\r\n\t";
 
 namespace {
 
@@ -84,9 +82,13 @@ bool isLibraryName(const std::string& name) {
   return true;
 }
 
+std::string blockOpening(const char* keyword, const std::string& library) {
+  return std::string(keyword) + " \"" + library + "\"\r\n\t";
+}
+
 void nameLibrary(ImportHeader* header, const std::string& name) {
-  header->dll.text = "Import \"" + name + "\"\r\n\t";
-  header->cdll.text = "ImportC \"" + name + "\"\r\n\t";
+  header->dll.text = blockOpening("Import", name);
+  header->cdll.text = blockOpening("ImportC", name);
 }
 
 bool startsDeclaration(const TokenList* tokens, int32_t position, ImportHeader* header) {

@@ -12,11 +12,8 @@
 /// The program's name and credit line: the progress window's title and the header's signature.
 extern const char kProgramBanner[];
 
-/// The text the Import block (ProcedureDLL) begins with.
-extern const char kHeaderStart[];
-
-/// The text the ImportC block (ProcedureCDLL) begins with.
-extern const char kCHeaderStart[];
+/// The opening line of a block and the tab of its first import line: `keyword` "library".
+std::string blockOpening(const char* keyword, const std::string& library);
 
 /// One import block under construction.
 struct ImportBlock {
@@ -27,8 +24,8 @@ struct ImportBlock {
 
 /// The import header under construction, and once finished the whole text to save.
 struct ImportHeader {
-  ImportBlock dll{kHeaderStart, 0, {}};    // ProcedureDLL declarations
-  ImportBlock cdll{kCHeaderStart, 0, {}};  // ProcedureCDLL declarations
+  ImportBlock dll{blockOpening("Import", ""), 0, {}};    // ProcedureDLL declarations
+  ImportBlock cdll{blockOpening("ImportC", ""), 0, {}};  // ProcedureCDLL declarations
   bool inMacroBody = false;         // between a Macro word and its EndMacro
   std::string text;                 // set by finishHeader: the bytes to save (encodeBlock)
 

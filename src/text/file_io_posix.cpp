@@ -13,6 +13,7 @@
 #include <new>
 
 #include "text/file_io_platform.h"
+#include "text/path.h"
 
 namespace {
 
@@ -65,11 +66,6 @@ PlatformFile* adopt(std::unique_ptr<PlatformFile> file, int fd, std::string* err
 PlatformFile* openDescriptor(const std::string& path, int flags, std::string* err) {
   auto file = std::make_unique<PlatformFile>();
   return adopt(std::move(file), openRetrying(path.c_str(), flags), err);
-}
-
-std::string folderOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 mode_t currentUmask() {
@@ -234,6 +230,22 @@ int connectSocket(const std::string& path) {
 
 // --- Replacing a regular file.
 
+// Creates the temporary file that closing renames over `file->target`, in the same folder so
+// that the rename can't cross file systems, and lets the stop signals remove it meanwhile;
+// -1 with errno set when the folder takes no new file.
+int makeTemporaryBeside(PlatformFile* file) {
+  file->temporary = exactFolderPart(file->target) + ".gantrell-XXXXXX";
+  catchStopSignals();
+  setPendingTemporary(file->temporary.c_str());
+  const int fd = ::mkostemp(&file->temporary[0], O_CLOEXEC);
+  if (fd < 0) {
+    const int error = errno;
+    setPendingTemporary(nullptr);
+    errno = error;
+  }
+  return fd;
+}
+
 // Tells whether a file made by this process could take the place of `info`'s file unchanged:
 // the temporary file `fd` got the old owner, group and mode.
 bool keepsOwnerAndMode(int fd, const struct stat& info) {
@@ -281,6 +293,8 @@ bool rewriteInPlace(int fd, const std::string& bytes) {
   return written;
 }
 
+// Opens the way to replace an existing regular file: a temporary file beside it, or the file
+// itself where a new file would not get its owner and mode.
 PlatformFile* replaceRegularFile(const std::string& path, const struct stat& info,
                                  std::string* err) {
   // As the shell's `>`: a file the user may not write is not written, whatever the folder allows.
@@ -297,10 +311,7 @@ PlatformFile* replaceRegularFile(const std::string& path, const struct stat& inf
     return nullptr;
   }
   file->target = real;
-  file->temporary = folderOf(file->target) + ".gantrell-XXXXXX";
-  catchStopSignals();
-  setPendingTemporary(file->temporary.c_str());
-  const int fd = ::mkostemp(&file->temporary[0], O_CLOEXEC);
+  const int fd = makeTemporaryBeside(file.get());
   if (fd >= 0 && keepsOwnerAndMode(fd, info)) {
     file->fd = fd;
     file->mode = WriteMode::Temporary;
@@ -319,19 +330,12 @@ PlatformFile* replaceRegularFile(const std::string& path, const struct stat& inf
   return adopt(std::move(file), original, err);
 }
 
+// Opens a file that does not exist yet as a temporary file: the name appears only once whole.
 PlatformFile* createNewFile(const std::string& path, std::string* err) {
   auto file = std::make_unique<PlatformFile>();
   file->target = path;
-  file->temporary = folderOf(path) + ".gantrell-XXXXXX";
-  catchStopSignals();
-  setPendingTemporary(file->temporary.c_str());
-  const int fd = ::mkostemp(&file->temporary[0], O_CLOEXEC);
-  if (fd < 0) {
-    const int error = errno;
-    setPendingTemporary(nullptr);
-    errno = error;
-    return adopt(std::move(file), fd, err);
-  }
+  const int fd = makeTemporaryBeside(file.get());
+  if (fd < 0) return adopt(std::move(file), fd, err);
   // A new file gets what the umask leaves of rw-rw-rw-.
   ::fchmod(fd, 0666 & ~currentUmask());
   file->fd = fd;

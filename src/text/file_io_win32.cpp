@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "text/file_io_platform.h"
+#include "text/path.h"
 #include "text/wide_text.h"
 
 // A replacement also knows its temporary file and the file it is to replace, in the system's
@@ -54,11 +55,6 @@ PlatformFile* adopt(std::unique_ptr<PlatformFile> file, HANDLE handle, std::stri
 std::unique_ptr<PlatformFile> newPlatformFile() {
   return std::unique_ptr<PlatformFile>(
       new PlatformFile{INVALID_HANDLE_VALUE, false, std::wstring(), std::wstring()});
-}
-
-std::string folderOf(const std::string& path) {
-  const size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 // Tells whether the path names something other than a file on a disk: a folder, a device, a
@@ -124,7 +120,7 @@ PlatformFile* platformCreate(const std::string& path, std::string* err) {
 
 PlatformFile* platformCreateReplacement(const std::string& path, std::string* err) {
   if (namesNoRegularFile(path)) return platformCreate(path, err);
-  const std::string folder = folderOf(path);
+  const std::string folder = exactFolderPart(path);
   // Made before the temporary file, so that nothing fails to allocate once it exists.
   std::unique_ptr<PlatformFile> file(new PlatformFile{
       INVALID_HANDLE_VALUE, false, std::wstring(MAX_PATH + 1, L'\0'), widen(path)});

@@ -1,5 +1,5 @@
-// The regular-expression library's half of the pattern service, below the handle registry and
-// the match walk in pattern.cpp. One of pattern_pcre1.cpp / pattern_pcre2.cpp implements it.
+// The regular-expression library's half of the pattern service, below the handle registry in
+// pattern.cpp. One of pattern_pcre1.cpp / pattern_pcre2.cpp implements it.
 #ifndef GANTRELL_TEXT_PATTERN_BACKEND_H_
 #define GANTRELL_TEXT_PATTERN_BACKEND_H_
 

@@ -1,10 +1,6 @@
 #include "text/text_ops.h"
 
-std::string lowerCase(const std::string& text) {
-  std::string out(text);
-  lowerCaseInPlace(&out);
-  return out;
-}
+std::string lowerCase(const std::string& text) { return lowered(text); }
 
 int32_t findText(const std::string& text, const std::string& wanted, int32_t start) {
   if (text.empty() || wanted.empty()) return 0;

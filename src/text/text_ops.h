@@ -1,4 +1,4 @@
-// Small byte-string operations shared by the scanner, the header builder and the UI.
+// Small byte-string operations shared by the scanner, the header builder and the run.
 // Strings are 8-bit: one byte is one character; positions count from 1 and 0 means "not found".
 #ifndef GANTRELL_TEXT_TEXT_OPS_H_
 #define GANTRELL_TEXT_TEXT_OPS_H_

@@ -4,14 +4,19 @@
 
 #include "ui/gtk/toolkit_loop.h"
 #include "ui/gtk/toolkit_text.h"
+#include "ui/progress_layout.h"
 
 namespace {
 
-const int kWidth = 400;
-const int kHeight = 70;
 // Border, title and window menu; the window manager may only move and close the window.
 const int kDecorations = GDK_DECOR_BORDER | GDK_DECOR_TITLE | GDK_DECOR_MENU;        // 0x1a
 const int kFunctions = GDK_FUNC_MOVE | GDK_FUNC_CLOSE;                               // 0x24
+
+// Sizes a control and puts it at its place in the window's fixed layout.
+void place(GtkWidget* fixed, GtkWidget* control, const ControlPlace& where) {
+  gtk_widget_set_size_request(control, where.width, where.height);
+  gtk_fixed_put(GTK_FIXED(fixed), control, where.x, where.y);
+}
 
 }  // namespace
 
@@ -20,9 +25,9 @@ bool ProgressWindow::open(const std::string& title, int32_t lastIndex) {
   if (window == nullptr) return false;
   window_ = window;
   gtk_window_set_title(GTK_WINDOW(window), toToolkitText(title.c_str()).c_str());
-  gtk_window_set_default_size(GTK_WINDOW(window), kWidth, kHeight);
+  gtk_window_set_default_size(GTK_WINDOW(window), kProgressWindowWidth, kProgressWindowHeight);
   gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
-  gtk_widget_set_size_request(window, kWidth, kHeight);
+  gtk_widget_set_size_request(window, kProgressWindowWidth, kProgressWindowHeight);
   gtk_widget_add_events(window, GDK_POINTER_MOTION_MASK);
   gtk_widget_realize(window);
   gdk_window_set_decorations(gtk_widget_get_window(window), GdkWMDecoration(kDecorations));
@@ -51,8 +56,7 @@ bool ProgressWindow::open(const std::string& title, int32_t lastIndex) {
   label_ = gtk_label_new("");
   gtk_misc_set_alignment(GTK_MISC(label_), 0.0f, 0.5f);
   gtk_container_add(GTK_CONTAINER(eventBox), label_);
-  gtk_widget_set_size_request(eventBox, 380, 20);
-  gtk_fixed_put(GTK_FIXED(fixed_), eventBox, 10, 10);
+  place(fixed_, eventBox, kStatusLinePlace);
   gtk_widget_show(label_);
   gtk_widget_show(eventBox);
   handlePendingToolkitEvents();
@@ -61,8 +65,7 @@ bool ProgressWindow::open(const std::string& title, int32_t lastIndex) {
   lastIndex_ = std::max(lastIndex, 0);
   GtkObject* adjustment = gtk_adjustment_new(0, 0, lastIndex_, 1, 1, 1);
   bar_ = gtk_progress_bar_new_with_adjustment(GTK_ADJUSTMENT(adjustment));
-  gtk_widget_set_size_request(bar_, 380, 20);
-  gtk_fixed_put(GTK_FIXED(fixed_), bar_, 10, 30);
+  place(fixed_, bar_, kProgressBarPlace);
   gtk_widget_show(bar_);
   handlePendingToolkitEvents();
   return true;

@@ -1,4 +1,5 @@
-// The run's main window: a status line over a progress bar, 400 x 70, centred, fixed in size.
+// The run's main window: a status line over a progress bar (ui/progress_layout.h), centred, fixed
+// in size.
 #ifndef GANTRELL_UI_GTK_PROGRESS_WINDOW_H_
 #define GANTRELL_UI_GTK_PROGRESS_WINDOW_H_
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-/// Shows the box modal to the program and waits; returns what MessageBoxA returned (1 for OK).
+/// Shows the box modal to the program and waits; returns what MessageBoxW returned (1 for OK).
 int32_t showMessageBox(const std::string& title, const std::string& text);
 
 #endif  // GANTRELL_UI_WIN32_MESSAGE_BOX_H_

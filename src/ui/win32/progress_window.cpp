@@ -3,18 +3,18 @@
 #include <commctrl.h>
 
 #include "text/wide_text.h"
-
-const char kProgressWindowClass[] = "GantrellProgressWindow";
+#include "ui/progress_layout.h"
 
 namespace {
+
+// The progress window's own window class, registered while the window is open.
+const char kProgressWindowClass[] = "GantrellProgressWindow";
 
 // A title bar with the system menu and the close button; no minimise or maximise button, and a
 // frame that can't be dragged to another size.
 constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kStatusStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT;
 constexpr DWORD kBarStyle = WS_CHILD | WS_VISIBLE;
-constexpr int kClientWidth = 400;
-constexpr int kClientHeight = 70;
 
 // The commands of the window's accelerators: Tab and Shift+Tab move the keyboard focus.
 constexpr WORD kFocusNext = 1;
@@ -50,9 +50,10 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-HWND createControl(const char* className, DWORD style, int y, HWND parent, HINSTANCE instance) {
-  HWND control = CreateWindowExA(0, className, "", style, 10, y, 380, 20, parent, nullptr,
-                                 instance, nullptr);
+HWND createControl(const char* className, DWORD style, const ControlPlace& where, HWND parent,
+                   HINSTANCE instance) {
+  HWND control = CreateWindowExA(0, className, "", style, where.x, where.y, where.width,
+                                 where.height, parent, nullptr, instance, nullptr);
   if (control != nullptr)
     SendMessageA(control, WM_SETFONT,
                  reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
@@ -76,8 +77,8 @@ bool openProgressWindow(ProgressWindow* progress, const std::string& title, int3
   windowClass.lpszClassName = kProgressWindowClass;
   if (RegisterClassA(&windowClass) == 0) return false;
 
-  // The outer size that gives a client area of 400 x 70, centred on the primary screen.
-  RECT frame = {0, 0, kClientWidth, kClientHeight};
+  // The outer size that gives the client area its size, centred on the primary screen.
+  RECT frame = {0, 0, kProgressWindowWidth, kProgressWindowHeight};
   AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
   const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
@@ -97,8 +98,8 @@ bool openProgressWindow(ProgressWindow* progress, const std::string& title, int3
   progress->window = window;
   ShowWindow(window, SW_SHOWNORMAL);
 
-  progress->status = createControl("Static", kStatusStyle, 10, window, instance);
-  progress->bar = createControl(PROGRESS_CLASSA, kBarStyle, 30, window, instance);
+  progress->status = createControl("Static", kStatusStyle, kStatusLinePlace, window, instance);
+  progress->bar = createControl(PROGRESS_CLASSA, kBarStyle, kProgressBarPlace, window, instance);
   if (progress->bar != nullptr) SendMessageA(progress->bar, PBM_SETRANGE32, 0, lastIndex);
 
   ACCEL keys[] = {{FVIRTKEY, VK_TAB, kFocusNext}, {FVIRTKEY | FSHIFT, VK_TAB, kFocusPrevious}};

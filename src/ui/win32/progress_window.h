@@ -20,9 +20,6 @@ struct ProgressWindow {
   EventQueue events{RepeatRule::Drop};
 };
 
-/// The name of the progress window's own window class.
-extern const char kProgressWindowClass[];
-
 /// Creates and shows the window with its two controls; false (nothing left behind) on failure.
 bool openProgressWindow(ProgressWindow* progress, const std::string& title, int32_t lastIndex);
 
