@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "scan/code_spans.h"
+#include "scan/statements.h"
 #include "text/path.h"
 #include "text/text_ops.h"
 
@@ -56,22 +57,8 @@ IncludeDirective readStatement(std::string_view line, size_t begin, size_t end) 
 
 IncludeDirective nextStatement(std::string_view line, size_t* at) {
   const size_t begin = *at;
-  size_t end = begin;
-  bool lineDone = true;
-  while (end < line.size()) {
-    const Span span = spanAt(line, end);
-    if (span.kind == SpanKind::Comment) break;
-    if (span.kind == SpanKind::Code && line[end] == ':') {
-      if (end + 1 < line.size() && line[end + 1] == ':') {
-        end += 2;
-        continue;
-      }
-      lineDone = false;
-      break;
-    }
-    end = span.end;
-  }
-  *at = lineDone ? line.size() + 1 : end + 1;
+  const size_t end = statementEnd(line, begin);
+  *at = separatesStatements(line, end) ? end + 1 : line.size() + 1;
   return readStatement(line, begin, end);
 }
 
