@@ -197,15 +197,13 @@ class Loader {
       appendFileLine(line, fileLine);
       return;
     }
+    // A line without includes is written whole; an IncludePath of it counts all the same.
     if (!holdsInclude(line)) {
-      for (size_t at = 0; at <= line.size();) {
-        const IncludeDirective statement = nextStatement(line, &at);
-        if (statement.kind == IncludeDirective::Kind::IncludePath)
-          search_.setIncludePath(stack_.back().directory, includeNames(statement, fileLine)[0]);
-      }
+      for (size_t at = 0; at <= line.size();) takeIncludePath(nextStatement(line, &at), fileLine);
       appendFileLine(line, fileLine);
       return;
     }
+    // A line with includes is taken a statement at a time, from the loop in run.
     OpenSource& source = stack_.back();
     source.pending = line;
     source.pendingAt = 0;
@@ -227,13 +225,19 @@ class Loader {
         include(includeNames(statement, fileLine), fileLine);
         return;
       }
-      if (statement.kind == IncludeDirective::Kind::IncludePath)
-        search_.setIncludePath(source.directory, includeNames(statement, fileLine)[0]);
+      takeIncludePath(statement, fileLine);
       const size_t begin = static_cast<size_t>(statement.text.data() - line.data());
       if (runBegin == std::string_view::npos) runBegin = begin;
       runEnd = begin + statement.text.size();
     }
     appendRun(line, runBegin, runEnd, fileLine);
+  }
+
+  // Where the statement is an IncludePath one, makes its folder the one the includes after it
+  // are looked for in.
+  void takeIncludePath(const IncludeDirective& statement, int32_t fileLine) {
+    if (statement.kind == IncludeDirective::Kind::IncludePath)
+      search_.setIncludePath(stack_.back().directory, includeNames(statement, fileLine)[0]);
   }
 
   // Appends the statements between `begin` and `end` of a line unless they are blank.
