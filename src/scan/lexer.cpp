@@ -103,7 +103,7 @@ bool mayStartPointer(TokenKind previousKind) {
          previousKind == TokenKind::StatementEnd;
 }
 
-bool is(const RawMatch& match, char c) { return match.length == 1 && match.text[0] == c; }
+bool isSingleByte(const RawMatch& match, char c) { return match.length == 1 && match.text[0] == c; }
 
 // The kind of a raw match: read off its bytes where they tell, else from the classifier.
 TokenKind kindOf(const RawMatch& match) {
@@ -224,7 +224,7 @@ bool RawMatches::next(RawMatch* match) {
       lowerCaseInPlace(&joined);
       token = joined;
     }
-    if (is(match, '*') && mayStartPointer(previousKind)) {
+    if (isSingleByte(match, '*') && mayStartPointer(previousKind)) {
       const RawMatch* following = raw.peek();
       if (following != nullptr && kindOf(*following) == TokenKind::Identifier) {
         raw.next(&match);
@@ -233,7 +233,7 @@ bool RawMatches::next(RawMatch* match) {
         kind = TokenKind::Identifier;
       }
     }
-    if (is(match, '\'')) {
+    if (isSingleByte(match, '\'')) {
       // A character literal runs to the next apostrophe on its line and is kept as written,
       // blanks, double quotes and ";" included (code_spans.h). Without one it ends with its line,
       // whose line feed stays a token of its own, and its token joins the raw matches of its bytes.
