@@ -67,7 +67,7 @@ bool isSettingConstant(const std::string& name) {
 
 // The words that start a statement the view reads, in lower case, in the order of Word; any
 // other statement is passed as it stands unless it uses a macro.
-const std::string_view kViewWords[] = {
+constexpr std::string_view kViewWords[] = {
     "compilerif",       "compilerelseif",  "compilerelse",      "compilerendif",  "compilerselect",
     "compilercase",     "compilerdefault", "compilerendselect", "macro",          "endmacro",
     "undefinemacro",    "enumeration",     "enumerationbinary", "endenumeration", "declaremodule",
@@ -75,6 +75,14 @@ const std::string_view kViewWords[] = {
     "structure",        "interface",       "prototype",         "prototypec",     "procedure",
     "procedurec",       "proceduredll",    "procedurecdll",     "declare",        "declarec",
     "declaredll",       "declarecdll"};
+
+// The length of the longest of kViewWords ("compilerendselect").
+constexpr size_t kLongestViewWord = 17;
+static_assert([] {
+  size_t longest = 0;
+  for (std::string_view word : kViewWords) longest = std::max(longest, word.size());
+  return longest == kLongestViewWord;
+}());
 
 // A view's word, by its place in kViewWords; None for any other.
 enum class Word : uint8_t {
@@ -149,12 +157,14 @@ Word firstWord(std::string_view text, std::string_view* rest = nullptr) {
     }
     return lengths;
   }();
-  const size_t end = nameEnd(text.substr(0, 18), 0);
+  // A name is read one byte beyond the longest word, enough to tell that it is longer.
+  const size_t end = nameEnd(text.substr(0, kLongestViewWord + 1), 0);
   if (rest != nullptr) *rest = trimBlanks(text.substr(nameEnd(text, end)));
-  if (end == 0 || end > 17 || (kLengthsByLetter[text[0] & 31] & (uint32_t{1} << end)) == 0 ||
+  if (end == 0 || end > kLongestViewWord ||
+      (kLengthsByLetter[text[0] & 31] & (uint32_t{1} << end)) == 0 ||
       (kLengthsByLetter[32 + (text[end - 1] & 31)] & (uint32_t{1} << end)) == 0)
     return Word::None;
-  char word[17];
+  char word[kLongestViewWord];
   for (size_t i = 0; i < end; ++i)
     word[i] = static_cast<char>(lowerCaseByte(static_cast<unsigned char>(text[i])));
   for (size_t i = 0; i < std::size(kViewWords); ++i)
