@@ -414,30 +414,7 @@ class CompilerView::State : public ExpressionContext {
     std::string_view rest;
     const Word word = firstWord(statement, &rest);
     if (inMacro_ || word == Word::Macro) out->macro = true;
-    if (inMacro_) {
-      // A body of one quote on the macro's line leaves the literal open, "EndMacro" inside it:
-      // the macro ends there all the same.
-      const bool quoteEnds = (statement[0] == '"' || statement[0] == '\'') &&
-                             literalEnd(statement, 0) == statement.size() &&
-                             (statement.size() == 1 || statement.back() != statement[0]) &&
-                             lowered(statement).find("endmacro") != std::string::npos;
-      if (quoteEnds) addToMacroBody(statement.substr(0, 1), line);
-      if (word == Word::EndMacro || quoteEnds) {
-        inMacro_ = false;
-        if (macroRegion_ == Region::Skipped) {
-          out->changed = true;
-          return true;
-        }
-        if (macroRegion_ == Region::Read ||
-            (macroRegion_ == Region::Undecided && !macros_.defines(macro_.name)))
-          macros_.define(std::move(macro_));
-      } else {
-        addToMacroBody(statement, line);
-        macroLine_ = line;
-      }
-      out->keepUnlessSkipped(macroRegion_, statement);
-      return true;
-    }
+    if (inMacro_) return readMacroBody(statement, word, line, out);
     // A macro in a skipped branch is read to its end all the same, so that the directives of its
     // body are not taken for the branch's own.
     if (word == Word::Macro) {
@@ -476,6 +453,34 @@ class CompilerView::State : public ExpressionContext {
     }
     note(statement, word);
     out->keep(statement);
+    return true;
+  }
+
+  // Reads a statement of the macro being defined, up to its EndMacro, which defines the macro
+  // where the definition is surely read (where it is undecided, unless a macro of its name is
+  // defined already). The statements stay in the text unless the definition is skipped.
+  bool readMacroBody(std::string_view statement, Word word, int32_t line, Output* out) {
+    // A body of one quote on the macro's line leaves the literal open, "EndMacro" inside it:
+    // the macro ends there all the same.
+    const bool quoteEnds = (statement[0] == '"' || statement[0] == '\'') &&
+                           literalEnd(statement, 0) == statement.size() &&
+                           (statement.size() == 1 || statement.back() != statement[0]) &&
+                           lowered(statement).find("endmacro") != std::string::npos;
+    if (quoteEnds) addToMacroBody(statement.substr(0, 1), line);
+    if (word == Word::EndMacro || quoteEnds) {
+      inMacro_ = false;
+      if (macroRegion_ == Region::Skipped) {
+        out->changed = true;
+        return true;
+      }
+      if (macroRegion_ == Region::Read ||
+          (macroRegion_ == Region::Undecided && !macros_.defines(macro_.name)))
+        macros_.define(std::move(macro_));
+    } else {
+      addToMacroBody(statement, line);
+      macroLine_ = line;
+    }
+    out->keepUnlessSkipped(macroRegion_, statement);
     return true;
   }
 
