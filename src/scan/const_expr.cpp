@@ -120,8 +120,7 @@ class Parser {
 
  private:
   void skipBlanks() {
-    while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\t' || text_[at_] == '\r'))
-      ++at_;
+    while (at_ < text_.size() && isBlank(text_[at_])) ++at_;
   }
 
   // The name at the position (letters, digits, "_"), without moving.

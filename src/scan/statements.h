@@ -16,6 +16,10 @@ bool startsLiteral(std::string_view line, size_t at);
 /// Returns the position just past the literal that starts at `at` (code_spans.h's rule).
 size_t literalEnd(std::string_view line, size_t at);
 
+/// Tells whether a byte is a blank between the parts of a statement: a space, a tab or a
+/// carriage return.
+inline bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
 /// Returns the text without the blanks (spaces, tabs, carriage returns) at its ends.
 std::string_view trimBlanks(std::string_view text);
 
