@@ -26,6 +26,10 @@ struct IncludeDirective {
 /// the first string literal after the keyword.
 IncludeDirective nextStatement(std::string_view line, size_t* at);
 
+/// Tells quickly whether the line may hold an include keyword (IncludeFile, XIncludeFile,
+/// IncludePath) in any letter case; false means it holds none, so nextStatement is not asked.
+bool mayNameInclude(std::string_view line);
+
 /// Tells whether any statement of the line is an IncludeFile/XIncludeFile one.
 bool holdsInclude(std::string_view line);
 
