@@ -36,6 +36,17 @@ bool mayBeUse(std::string_view text, size_t at, size_t end) {
          (end == text.size() || text[end] != '$');
 }
 
+// The place of the parameter that `name` is, in any letter case, among the macro's; the
+// parameter count when it is none.
+size_t parameterIndex(const MacroDefinition& macro, std::string_view name) {
+  size_t index = 0;
+  while (index < macro.parameters.size() &&
+         !(macro.parameters[index].size() == name.size() &&
+           lowersTo(name.data(), macro.parameters[index].data(), name.size())))
+    ++index;
+  return index;
+}
+
 // Reads the arguments of a use, from the "(" at `open` to its ")"; false when it isn't closed.
 bool readArguments(std::string_view text, size_t open, std::vector<std::string_view>* arguments,
                    size_t* end) {
@@ -166,11 +177,7 @@ class Expander {
       }
       const size_t end = nameEnd(body, at);
       const std::string_view name = body.substr(at, end - at);
-      size_t index = 0;
-      while (index < macro.parameters.size() &&
-             !(macro.parameters[index].size() == name.size() &&
-               lowersTo(name.data(), macro.parameters[index].data(), name.size())))
-        ++index;
+      const size_t index = parameterIndex(macro, name);
       std::string_view word = name;
       if (index < macro.parameters.size())
         word = index < arguments.size() && !arguments[index].empty()
