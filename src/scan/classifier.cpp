@@ -51,7 +51,7 @@ const char* const kKindNames[] = {"None",     "Other",        "Identifier", "Str
                                   "Punctuation", "Keyword",   "Constant"};
 
 // The four patterns compiled once and kept for the life of the process: compiling them for
-// every test would give the same answers at many times the cost.
+// every text classified would give the same answers at many times the cost.
 // Their texts are constants, so only a lack of memory can keep one from compiling; those that
 // did compile then go with the exception.
 struct CompiledPatterns {

@@ -67,7 +67,7 @@ bool isSettingConstant(const std::string& name) {
 
 // The words that start a statement the view reads, in lower case, in the order of Word; any
 // other statement is passed as it stands unless it uses a macro.
-const std::string_view kViewWords[] = {
+constexpr std::string_view kViewWords[] = {
     "compilerif",       "compilerelseif",  "compilerelse",      "compilerendif",  "compilerselect",
     "compilercase",     "compilerdefault", "compilerendselect", "macro",          "endmacro",
     "undefinemacro",    "enumeration",     "enumerationbinary", "endenumeration", "declaremodule",
@@ -75,6 +75,14 @@ const std::string_view kViewWords[] = {
     "structure",        "interface",       "prototype",         "prototypec",     "procedure",
     "procedurec",       "proceduredll",    "procedurecdll",     "declare",        "declarec",
     "declaredll",       "declarecdll"};
+
+// The length of the longest of kViewWords ("compilerendselect").
+constexpr size_t kLongestViewWord = 17;
+static_assert([] {
+  size_t longest = 0;
+  for (std::string_view word : kViewWords) longest = std::max(longest, word.size());
+  return longest == kLongestViewWord;
+}());
 
 // A view's word, by its place in kViewWords; None for any other.
 enum class Word : uint8_t {
@@ -125,7 +133,7 @@ struct NameKinds {
 uint8_t kindBit(int64_t kind) {
   const int64_t kinds[] = {kPbProcedure, kPbStructure,   kPbPrototype,
                            kPbModule,    kPbEnumeration, kPbInterface};
-  for (int i = 0; i < 6; ++i)
+  for (size_t i = 0; i < std::size(kinds); ++i)
     if (kinds[i] == kind) return static_cast<uint8_t>(1 << i);
   return 0;
 }
@@ -135,8 +143,6 @@ struct Constant {
   Values values;
   bool sure = false;
 };
-
-
 
 // Returns the view's word the text starts with, None for any other; `rest` receives the text
 // after the word.
@@ -151,12 +157,14 @@ Word firstWord(std::string_view text, std::string_view* rest = nullptr) {
     }
     return lengths;
   }();
-  const size_t end = nameEnd(text.substr(0, 18), 0);
+  // A name is read one byte beyond the longest word, enough to tell that it is longer.
+  const size_t end = nameEnd(text.substr(0, kLongestViewWord + 1), 0);
   if (rest != nullptr) *rest = trimBlanks(text.substr(nameEnd(text, end)));
-  if (end == 0 || end > 17 || (kLengthsByLetter[text[0] & 31] & (uint32_t{1} << end)) == 0 ||
+  if (end == 0 || end > kLongestViewWord ||
+      (kLengthsByLetter[text[0] & 31] & (uint32_t{1} << end)) == 0 ||
       (kLengthsByLetter[32 + (text[end - 1] & 31)] & (uint32_t{1} << end)) == 0)
     return Word::None;
-  char word[17];
+  char word[kLongestViewWord];
   for (size_t i = 0; i < end; ++i)
     word[i] = static_cast<char>(lowerCaseByte(static_cast<unsigned char>(text[i])));
   for (size_t i = 0; i < std::size(kViewWords); ++i)
@@ -205,6 +213,14 @@ LineStart lookAt(std::string_view line) {
       (kSecondLetters[line[at] & 31] & (uint32_t{1} << (line[at + 1] & 31))) != 0)
     start.word = firstWord(start.text);
   return start;
+}
+
+// The name a text starts with, in lower case ("" when it starts with none).
+std::string firstName(std::string_view text) { return lowered(text.substr(0, nameEnd(text, 0))); }
+
+// Tells whether the text starts with the word "Step", in any letter case, as a whole name.
+bool startsWithStep(std::string_view text) {
+  return lowerCaseEquals(std::string(text.substr(0, nameEnd(text, 0))), "step");
 }
 
 // Splits at the commas outside parentheses and literals.
@@ -294,14 +310,7 @@ class CompilerView::State : public ExpressionContext {
         return {};
     }
     Output out;
-    for (size_t start = 0; start <= text.size();) {
-      size_t end = text.find('\n', start);
-      if (end == std::string_view::npos) end = text.size();
-      if (start > 0) out.newLine();
-      for (std::string_view statement : splitStatements(text.substr(start, end - start)))
-        if (!readStatement(statement, line, true, &out)) return failure_;
-      start = end + 1;
-    }
+    if (!readText(text, line, true, &out)) return failure_;
     if (out.kept == 0 && (out.changed || region() == Region::Skipped))
       return {LineVerdict::Action::Drop, {}};
     if (!out.changed) return {LineVerdict::Action::Keep, {}, 0, out.macro};
@@ -385,38 +394,27 @@ class CompilerView::State : public ExpressionContext {
     return false;
   }
 
+  // Reads the statements of a text, line by line, into `out`; the text is one line of the
+  // source, or a macro's expansion, which may hold line feeds that stay where they are. All of
+  // it counts as the source line `line`. False when a statement ends the read.
+  bool readText(std::string_view text, int32_t line, bool expand, Output* out) {
+    for (size_t start = 0; start <= text.size();) {
+      size_t end = text.find('\n', start);
+      if (end == std::string_view::npos) end = text.size();
+      if (start > 0) out->newLine();
+      for (std::string_view statement : splitStatements(text.substr(start, end - start)))
+        if (!readStatement(statement, line, expand, out)) return false;
+      start = end + 1;
+    }
+    return true;
+  }
+
+  // Reads one statement; `expand` tells whether the macros it uses are expanded.
   bool readStatement(std::string_view statement, int32_t line, bool expand, Output* out) {
     std::string_view rest;
     const Word word = firstWord(statement, &rest);
     if (inMacro_ || word == Word::Macro) out->macro = true;
-    if (inMacro_) {
-      // A body of one quote on the macro's line leaves the literal open, "EndMacro" inside it:
-      // the macro ends there all the same.
-      const bool quoteEnds = (statement[0] == '"' || statement[0] == '\'') &&
-                             literalEnd(statement, 0) == statement.size() &&
-                             (statement.size() == 1 || statement.back() != statement[0]) &&
-                             lowered(statement).find("endmacro") != std::string::npos;
-      if (quoteEnds) {
-        if (!macro_.body.empty()) macro_.body += macroLine_ == line ? " : " : "\n";
-        macro_.body += statement[0];
-      }
-      if (word == Word::EndMacro || quoteEnds) {
-        inMacro_ = false;
-        if (macroRegion_ == Region::Skipped) {
-          out->changed = true;
-          return true;
-        }
-        if (macroRegion_ == Region::Read ||
-            (macroRegion_ == Region::Undecided && !macros_.defines(macro_.name)))
-          macros_.define(std::move(macro_));
-      } else {
-        if (!macro_.body.empty()) macro_.body += macroLine_ == line ? " : " : "\n";
-        macro_.body += statement;
-        macroLine_ = line;
-      }
-      out->keepUnlessSkipped(macroRegion_, statement);
-      return true;
-    }
+    if (inMacro_) return readMacroBody(statement, word, line, out);
     // A macro in a skipped branch is read to its end all the same, so that the directives of its
     // body are not taken for the branch's own.
     if (word == Word::Macro) {
@@ -449,21 +447,48 @@ class CompilerView::State : public ExpressionContext {
         return fail(line, "Macro expansion too large in line ");
       if (expansion.outcome == Expansion::Outcome::Expanded) {
         out->changed = true;
-        const std::string_view text = expansion.text;
-        for (size_t start = 0; start <= text.size();) {
-          size_t end = text.find('\n', start);
-          if (end == std::string_view::npos) end = text.size();
-          if (start > 0) out->newLine();
-          for (std::string_view part : splitStatements(text.substr(start, end - start)))
-            if (!readStatement(part, line, false, out)) return false;
-          start = end + 1;
-        }
-        return true;
+        // What a macro gives is read as it stands: its uses are expanded already.
+        return readText(expansion.text, line, false, out);
       }
     }
     note(statement, word);
     out->keep(statement);
     return true;
+  }
+
+  // Reads a statement of the macro being defined, up to its EndMacro, which defines the macro
+  // where the definition is surely read (where it is undecided, unless a macro of its name is
+  // defined already). The statements stay in the text unless the definition is skipped.
+  bool readMacroBody(std::string_view statement, Word word, int32_t line, Output* out) {
+    // A body of one quote on the macro's line leaves the literal open, "EndMacro" inside it:
+    // the macro ends there all the same.
+    const bool quoteEnds = (statement[0] == '"' || statement[0] == '\'') &&
+                           literalEnd(statement, 0) == statement.size() &&
+                           (statement.size() == 1 || statement.back() != statement[0]) &&
+                           lowered(statement).find("endmacro") != std::string::npos;
+    if (quoteEnds) addToMacroBody(statement.substr(0, 1), line);
+    if (word == Word::EndMacro || quoteEnds) {
+      inMacro_ = false;
+      if (macroRegion_ == Region::Skipped) {
+        out->changed = true;
+        return true;
+      }
+      if (macroRegion_ == Region::Read ||
+          (macroRegion_ == Region::Undecided && !macros_.defines(macro_.name)))
+        macros_.define(std::move(macro_));
+    } else {
+      addToMacroBody(statement, line);
+      macroLine_ = line;
+    }
+    out->keepUnlessSkipped(macroRegion_, statement);
+    return true;
+  }
+
+  // Adds a piece of the source line `line` to the body of the macro being read: after a piece
+  // of the same line behind " : ", else on a line of its own (MacroDefinition's body).
+  void addToMacroBody(std::string_view piece, int32_t line) {
+    if (!macro_.body.empty()) macro_.body += macroLine_ == line ? " : " : "\n";
+    macro_.body += piece;
   }
 
   // Opens, turns or closes a CompilerIf or a CompilerSelect.
@@ -544,27 +569,28 @@ class CompilerView::State : public ExpressionContext {
         startEnumeration(rest, word == Word::EnumerationBinary);
         break;
       case Word::EndEnumeration:
-        if (inEnumeration_ && !enumerationName_.empty()) enumerationNext_[enumerationName_] = next_;
+        if (inEnumeration_ && !enumerationName_.empty())
+          continuedEnumerations_[enumerationName_] = enumerationValue_;
         inEnumeration_ = false;
         break;
       case Word::DeclareModule:
         module_.clear();
         defineName(kPbModule, rest);
-        module_ = lowered(rest.substr(0, nameEnd(rest, 0)));
+        module_ = firstName(rest);
         break;
       case Word::Module:
-        module_ = lowered(rest.substr(0, nameEnd(rest, 0)));
+        module_ = firstName(rest);
         break;
       case Word::EndDeclareModule:
       case Word::EndModule:
         module_.clear();
         break;
       case Word::UseModule:
-        usedModules_.push_back(lowered(rest.substr(0, nameEnd(rest, 0))));
+        usedModules_.push_back(firstName(rest));
         break;
       case Word::UnuseModule: {
         const auto used = std::find(usedModules_.begin(), usedModules_.end(),
-                                    lowered(rest.substr(0, nameEnd(rest, 0))));
+                                    firstName(rest));
         if (used != usedModules_.end()) usedModules_.erase(used);
         break;
       }
@@ -600,42 +626,41 @@ class CompilerView::State : public ExpressionContext {
     if (!rest.empty() && rest[0] == '=') {
       values = wholeExpression(rest.substr(1));
     } else if (inEnumeration_ && rest.empty()) {
-      values = next_;
+      values = enumerationValue_;
     } else {
       return;
     }
     if (inEnumeration_) {
-      next_ =
-          binary_ ? combineValues(values, "*", {Value::of(2)}) : combineValues(values, "+", step_);
+      enumerationValue_ = enumerationBinary_ ? combineValues(values, "*", {Value::of(2)})
+                                             : combineValues(values, "+", enumerationStep_);
     }
     defineConstant(name, values);
   }
 
   void startEnumeration(std::string_view rest, bool binary) {
     inEnumeration_ = true;
-    binary_ = binary;
+    enumerationBinary_ = binary;
     enumerationName_.clear();
     const size_t end = nameEnd(rest, 0);
-    if (end > 0 && !(rest[0] >= '0' && rest[0] <= '9') &&
-        !lowerCaseEquals(std::string(rest.substr(0, end)), "step")) {
+    if (end > 0 && !(rest[0] >= '0' && rest[0] <= '9') && !startsWithStep(rest)) {
       enumerationName_ = lowered(rest.substr(0, end));
       defineName(kPbEnumeration, rest);
       rest = trimBlanks(rest.substr(end));
     }
-    const auto continued = enumerationNext_.find(enumerationName_);
-    next_ = {Value::of(binary ? 1 : 0)};
-    if (!enumerationName_.empty() && continued != enumerationNext_.end()) next_ = continued->second;
-    step_ = {Value::of(1)};
-    if (!rest.empty() && !lowerCaseEquals(std::string(rest.substr(0, nameEnd(rest, 0))), "step")) {
+    const auto continued = continuedEnumerations_.find(enumerationName_);
+    enumerationValue_ = {Value::of(binary ? 1 : 0)};
+    if (!enumerationName_.empty() && continued != continuedEnumerations_.end())
+      enumerationValue_ = continued->second;
+    enumerationStep_ = {Value::of(1)};
+    if (!rest.empty() && !startsWithStep(rest)) {
       size_t read = 0;
-      next_ = evaluateExpression(rest, *this, &read);
+      enumerationValue_ = evaluateExpression(rest, *this, &read);
       rest = trimBlanks(rest.substr(read));
     }
-    const size_t stepEnd = nameEnd(rest, 0);
-    if (stepEnd > 0 && lowerCaseEquals(std::string(rest.substr(0, stepEnd)), "step"))
-      step_ = wholeExpression(rest.substr(stepEnd));
+    if (startsWithStep(rest))
+      enumerationStep_ = wholeExpression(rest.substr(nameEnd(rest, 0)));
     else if (!rest.empty())
-      next_ = unknownValues();
+      enumerationValue_ = unknownValues();
   }
 
   void defineConstant(const std::string& name, const Values& values) {
@@ -709,12 +734,16 @@ class CompilerView::State : public ExpressionContext {
   std::string key_;  // the key a name is defined under, built in place
   std::string module_;
   std::vector<std::string> usedModules_;
+  // The enumeration being read: the value its next member takes, and how that value moves on
+  // (times two in an EnumerationBinary, else plus its step).
   bool inEnumeration_ = false;
-  bool binary_ = false;
-  std::string enumerationName_;
-  Values next_;
-  Values step_;
-  std::unordered_map<std::string, Values> enumerationNext_;
+  bool enumerationBinary_ = false;
+  std::string enumerationName_;  // lower case; "" when it has none
+  Values enumerationValue_;
+  Values enumerationStep_;
+  // The value after the last member of each named enumeration, where a later one of the same
+  // name goes on.
+  std::unordered_map<std::string, Values> continuedEnumerations_;
   MacroTable macros_;
   bool inMacro_ = false;
   MacroDefinition macro_;

@@ -93,15 +93,26 @@ Value apply(const Value& l, std::string_view op, const Value& r) {
   return Value::of(op == "/" ? a / b : a % b);
 }
 
-// A recursive-descent reader over the text, with the compiler's operator priorities, lowest
-// first: And Or XOr; Not; comparisons; + -; * /; | &; << >> % !; prefix ~ -.
+// The compiler's operator priorities, lowest first; a level reads the ones above it.
+enum Priority : int {
+  kLogical = 1,  // And Or XOr
+  kNot,          // Not
+  kComparison,   // = <> < > <= >= =< =>
+  kSum,          // + -
+  kProduct,      // * /
+  kBitwise,      // | &
+  kShift,        // << >> % !
+  kPrefix,       // - ~ + before an operand
+};
+
+// A recursive-descent reader over the text, one level per priority.
 class Parser {
  public:
   Parser(std::string_view text, const ExpressionContext& context)
       : text_(text), context_(context) {}
 
   Values parse(size_t* end) {
-    Values values = level(1);
+    Values values = level(kLogical);
     skipBlanks();
     if (end != nullptr) *end = failed_ ? stop_ : at_;
     return failed_ ? unknownValues() : values;
@@ -109,8 +120,7 @@ class Parser {
 
  private:
   void skipBlanks() {
-    while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\t' || text_[at_] == '\r'))
-      ++at_;
+    while (at_ < text_.size() && isBlank(text_[at_])) ++at_;
   }
 
   // The name at the position (letters, digits, "_"), without moving.
@@ -135,10 +145,12 @@ class Parser {
     skipBlanks();
     if (at_ >= text_.size() || failed_) return "";
     const std::string_view rest = text_.substr(at_);
-    static const char* const kByPriority[8][8] = {
+    // The symbols of each priority, longest first where one begins another; the logical
+    // operators are words, and Not takes no left operand.
+    static const char* const kByPriority[kPrefix][8] = {
         {},         {},         {},         {"<>", "<=", ">=", "=<", "=>", "=", "<", ">"},
         {"+", "-"}, {"*", "/"}, {"|", "&"}, {"<<", ">>", "%", "!"}};
-    if (priority == 1) {
+    if (priority == kLogical) {
       const std::string word = lowerCase(std::string(nameAt(at_)));
       if (word == "and" || word == "or" || word == "xor") {
         at_ += word.size();
@@ -151,7 +163,7 @@ class Parser {
       const std::string_view candidate(op);
       if (rest.substr(0, candidate.size()) != candidate) continue;
       // "<" and ">" are not the first half of "<<" or ">>"
-      if (priority == 3 && candidate.size() == 1 && rest.size() > 1 && rest[1] == rest[0]) continue;
+      if (priority == kComparison && candidate.size() == 1 && rest.size() > 1 && rest[1] == rest[0]) continue;
       at_ += candidate.size();
       return std::string(candidate);
     }
@@ -170,19 +182,19 @@ class Parser {
   }
 
   Values level(int priority) {
-    if (priority == 8) return prefixed();
-    if (priority == 2) {
+    if (priority == kPrefix) return prefixed();
+    if (priority == kNot) {
       skipBlanks();
       if (lowerCaseEquals(std::string(nameAt(at_)), "not")) {
         if (tooDeep()) return unknownValues();
         at_ += 3;
         ++depth_;
-        Values inner = level(2);
+        Values inner = level(kNot);
         --depth_;
         for (Value& v : inner) v = isNumber(v) ? Value::of(v.number == 0 ? 1 : 0) : Value();
         return inner;
       }
-      return level(3);
+      return level(kComparison);
     }
     Values left = level(priority + 1);
     for (std::string op = takeOperator(priority); !op.empty(); op = takeOperator(priority))
@@ -223,7 +235,7 @@ class Parser {
       if (tooDeep()) return unknownValues();
       ++at_;
       ++depth_;
-      Values inner = level(1);
+      Values inner = level(kLogical);
       --depth_;
       if (!takeChar(')')) fail();
       return inner;
@@ -253,7 +265,7 @@ class Parser {
     if (at_ < text_.size() && text_[at_] == '$') ++at_;
     if (lowered == "defined" && takeChar('(')) return {definedCall()};
     if (lowered == "bool" && takeChar('(')) {
-      Values inner = level(1);
+      Values inner = level(kLogical);
       if (!takeChar(')')) fail();
       const Truth truth = truthOf(inner);
       return {truth == Truth::Unknown ? Value() : Value::of(truth == Truth::True ? 1 : 0)};
@@ -352,7 +364,7 @@ class Parser {
       fail();
       return Value();
     }
-    const Values kinds = level(1);
+    const Values kinds = level(kLogical);
     if (!takeChar(')')) fail();
     if (kinds.size() != 1 || !isNumber(kinds[0])) return Value();
     const Truth truth = context_.defined(name, kinds[0].number);

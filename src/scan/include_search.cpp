@@ -1,8 +1,11 @@
 #include "scan/include_search.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "scan/code_spans.h"
+#include "scan/statements.h"
 #include "text/path.h"
 #include "text/text_ops.h"
 
@@ -11,6 +14,8 @@ namespace {
 // The keyword that starts at `at` in the line as a whole word (not part of a longer name, a
 // constant, a pointer or a string variable), in any letter case, or none.
 IncludeDirective::Kind keywordAt(std::string_view line, size_t at, size_t* end) {
+  // Each holds "nclude" and then "file" or "path", which is what mayNameInclude looks for: it
+  // turns no line with one of them away.
   static const std::pair<std::string_view, IncludeDirective::Kind> kKeywords[] = {
       {"xincludefile", IncludeDirective::Kind::Include},
       {"includefile", IncludeDirective::Kind::Include},
@@ -52,26 +57,45 @@ IncludeDirective readStatement(std::string_view line, size_t begin, size_t end) 
   return statement;
 }
 
+// Tells whether any of the eight bytes at `bytes` is a "u" or a "U".
+bool holdsU(const char* bytes) {
+  uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  // A byte becomes zero where it was "u" or "U"; then the lowest zero byte sets its top bit.
+  const uint64_t x = (word | 0x2020202020202020u) ^ 0x7575757575757575u;
+  return ((x - 0x0101010101010101u) & ~x & 0x8080808080808080u) != 0;
+}
+
 }  // namespace
+
+// Without lowering the whole line: most lines can't hold an include, and lowering every line
+// is a good part of loading.
+bool mayNameInclude(std::string_view line) {
+  static const size_t kLength = sizeof "ncludefile" - 1;
+  if (line.size() < kLength) return false;
+  const size_t last = line.size() - kLength;  // the last place the word can start
+  // Where only "U" and "u" lower to the "u" of "nclude", three bytes after its start (in every
+  // code page seen so far), eight places at a time are passed over where there is none.
+  static const bool onlyUsLowerToU = [] {
+    for (int byte = 128; byte < 256; ++byte)
+      if (lowerCaseByte(static_cast<unsigned char>(byte)) == 'u') return false;
+    return true;
+  }();
+  for (size_t i = 0; i <= last; i += 8) {
+    if (onlyUsLowerToU && i + 3 + 8 <= line.size() && !holdsU(line.data() + i + 3)) continue;
+    for (size_t at = i; at < i + 8 && at <= last; ++at)
+      if ((!onlyUsLowerToU || (line[at + 3] | 0x20) == 'u') &&
+          lowersTo(line.data() + at, "nclude", 6) &&
+          (lowersTo(line.data() + at + 6, "file", 4) || lowersTo(line.data() + at + 6, "path", 4)))
+        return true;
+  }
+  return false;
+}
 
 IncludeDirective nextStatement(std::string_view line, size_t* at) {
   const size_t begin = *at;
-  size_t end = begin;
-  bool lineDone = true;
-  while (end < line.size()) {
-    const Span span = spanAt(line, end);
-    if (span.kind == SpanKind::Comment) break;
-    if (span.kind == SpanKind::Code && line[end] == ':') {
-      if (end + 1 < line.size() && line[end + 1] == ':') {
-        end += 2;
-        continue;
-      }
-      lineDone = false;
-      break;
-    }
-    end = span.end;
-  }
-  *at = lineDone ? line.size() + 1 : end + 1;
+  const size_t end = statementEnd(line, begin);
+  *at = separatesStatements(line, end) ? end + 1 : line.size() + 1;
   return readStatement(line, begin, end);
 }
 

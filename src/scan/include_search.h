@@ -20,11 +20,15 @@ struct IncludeDirective {
 };
 
 /// Reads the statement that starts at `*at` in the line and moves `*at` behind the ":" that ends
-/// it, or past the line's end once the line is done (a comment ends it too); "::" is module
-/// access, not a separator. A statement is an IncludeFile/XIncludeFile or IncludePath one where
-/// its keyword stands in code (as the lexer reads literals and comments: code_spans.h), as a
-/// whole word, in any letter case; its name is the first string literal after the keyword.
+/// it, or past the line's end once the line is done (statementEnd's cut). A statement is an
+/// IncludeFile/XIncludeFile or IncludePath one where its keyword stands in code (as the lexer
+/// reads literals and comments: code_spans.h), as a whole word, in any letter case; its name is
+/// the first string literal after the keyword.
 IncludeDirective nextStatement(std::string_view line, size_t* at);
+
+/// Tells quickly whether the line may hold an include keyword (IncludeFile, XIncludeFile,
+/// IncludePath) in any letter case; false means it holds none, so nextStatement is not asked.
+bool mayNameInclude(std::string_view line);
 
 /// Tells whether any statement of the line is an IncludeFile/XIncludeFile one.
 bool holdsInclude(std::string_view line);

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// IncludePath is the corpus's includepath_folder.
+// Where an IncludePath leads is the corpus's case (tests/corpus/includepath_folder); here only
+// how its statement is read.
 TEST(IncludeSearch, IncludeKeywordsStandAsWholeWordsInCode) {
   // The line, and the statements read from it: an include as its name, an IncludePath as
   // "path:" and its folder, any other statement in brackets ("-" when none is either).
@@ -43,5 +44,6 @@ TEST(IncludeSearch, IncludeKeywordsStandAsWholeWordsInCode) {
         read += "[" + std::string(statement.text) + "]";
     }
     EXPECT_EQ(expected, any ? read : "-") << line;
+    EXPECT_TRUE(!any || mayNameInclude(line)) << line;
   }
 }

@@ -103,12 +103,32 @@ bool mayStartPointer(TokenKind previousKind) {
          previousKind == TokenKind::StatementEnd;
 }
 
-bool is(const RawMatch& match, char c) { return match.length == 1 && match.text[0] == c; }
+bool isSingleByte(const RawMatch& match, char c) { return match.length == 1 && match.text[0] == c; }
 
 // The kind of a raw match: read off its bytes where they tell, else from the classifier.
 TokenKind kindOf(const RawMatch& match) {
   if (match.kind != TokenKind::None) return match.kind;
   return classifyToken(std::string_view(match.text, match.length));
+}
+
+// Returns the character literal that the apostrophe `quote` opens, and goes on behind it. It
+// runs to the next apostrophe on its line and is kept as written, blanks, double quotes and
+// ";" included (code_spans.h). Without one it ends with its line, whose line feed stays a token
+// of its own, and its token (built in `joined`) joins the raw matches of its bytes.
+std::string_view characterLiteral(const RawMatch& quote, RawMatches* matches, Lookahead* raw,
+                                  const Pattern* pattern, std::string* joined) {
+  const char* lineEnd = matches->lineEnd(quote.text);
+  const Span span = spanAt(std::string_view(quote.text, lineEnd - quote.text), 0);
+  if (span.end >= 2 && quote.text[span.end - 1] == '\'') {
+    raw->skipTo(quote.text + span.end, 0);
+    return std::string_view(quote.text, span.end);
+  }
+  *joined = "'";
+  int32_t taken = 0;
+  RawMatches inner(pattern, quote.text + 1, span.end - 1);
+  for (RawMatch piece; inner.next(&piece); ++taken) joined->append(piece.text, piece.length);
+  raw->skipTo(quote.text + span.end, taken);
+  return *joined;
 }
 
 }  // namespace
@@ -224,7 +244,8 @@ bool RawMatches::next(RawMatch* match) {
       lowerCaseInPlace(&joined);
       token = joined;
     }
-    if (is(match, '*') && mayStartPointer(previousKind)) {
+    // A "*" where an operand may start, before a name, is a pointer's: "*name" is one name.
+    if (isSingleByte(match, '*') && mayStartPointer(previousKind)) {
       const RawMatch* following = raw.peek();
       if (following != nullptr && kindOf(*following) == TokenKind::Identifier) {
         raw.next(&match);
@@ -233,23 +254,8 @@ bool RawMatches::next(RawMatch* match) {
         kind = TokenKind::Identifier;
       }
     }
-    if (is(match, '\'')) {
-      // A character literal runs to the next apostrophe on its line and is kept as written,
-      // blanks, double quotes and ";" included (code_spans.h). Without one it ends with its line,
-      // whose line feed stays a token of its own, and its token joins the raw matches of its bytes.
-      const char* lineEnd = matches.lineEnd(match.text);
-      const Span span = spanAt(std::string_view(match.text, lineEnd - match.text), 0);
-      if (span.end >= 2 && match.text[span.end - 1] == '\'') {
-        token = std::string_view(match.text, span.end);
-        raw.skipTo(match.text + span.end, 0);
-      } else {
-        joined = "'";
-        int32_t taken = 0;
-        RawMatches inner(pattern, match.text + 1, span.end - 1);
-        for (RawMatch piece; inner.next(&piece); ++taken) joined.append(piece.text, piece.length);
-        raw.skipTo(match.text + span.end, taken);
-        token = joined;
-      }
+    if (isSingleByte(match, '\'')) {
+      token = characterLiteral(match, &matches, &raw, pattern, &joined);
       kind = TokenKind::Number;
     }
     sink(token, kind, line, context);

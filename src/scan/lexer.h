@@ -18,7 +18,8 @@ extern const char kTokenPattern[];
 /// Receives each token: its text, its kind, its line and the caller's context.
 using TokenSink = void (*)(std::string_view text, TokenKind kind, int32_t line, void* context);
 
-/// Hands every token of the text to the sink; returns the raw match count, 0, or -1.
+/// Hands every token of the text to the sink; returns how many raw matches it read (0 for a
+/// text without tokens), or -1 when the token pattern can't be compiled.
 int32_t lexText(const std::string& text, TokenSink sink, void* context);
 
 /// One raw match of the token pattern: where it lies in the text, and its kind where the bytes

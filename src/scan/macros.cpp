@@ -16,8 +16,6 @@ constexpr size_t kMaxSourceExpansionWork = 8 * kMaxExpansionWork;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-
-
 // The bit of a letter among the names of one length.
 uint64_t letterBit(char letter) {
   return uint64_t{1} << (lowerCaseByte(static_cast<unsigned char>(letter)) & 63);
@@ -36,6 +34,17 @@ bool mayBeUse(std::string_view text, size_t at, size_t end) {
   const char before = at == 0 ? ' ' : text[at - 1];
   return !isDigit(text[at]) && before != '#' && before != '$' &&
          (end == text.size() || text[end] != '$');
+}
+
+// The place of the parameter that `name` is, in any letter case, among the macro's; the
+// parameter count when it is none.
+size_t parameterIndex(const MacroDefinition& macro, std::string_view name) {
+  size_t index = 0;
+  while (index < macro.parameters.size() &&
+         !(macro.parameters[index].size() == name.size() &&
+           lowersTo(name.data(), macro.parameters[index].data(), name.size())))
+    ++index;
+  return index;
 }
 
 // Reads the arguments of a use, from the "(" at `open` to its ")"; false when it isn't closed.
@@ -168,11 +177,7 @@ class Expander {
       }
       const size_t end = nameEnd(body, at);
       const std::string_view name = body.substr(at, end - at);
-      size_t index = 0;
-      while (index < macro.parameters.size() &&
-             !(macro.parameters[index].size() == name.size() &&
-               lowersTo(name.data(), macro.parameters[index].data(), name.size())))
-        ++index;
+      const size_t index = parameterIndex(macro, name);
       std::string_view word = name;
       if (index < macro.parameters.size())
         word = index < arguments.size() && !arguments[index].empty()

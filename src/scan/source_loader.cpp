@@ -61,39 +61,6 @@ struct OpenSource {
   int32_t pendingLine = 0;
 };
 
-// Tells whether any of the eight bytes at `bytes` is a "u" or a "U".
-bool holdsU(const char* bytes) {
-  uint64_t word;
-  std::memcpy(&word, bytes, sizeof word);
-  // A byte becomes zero where it was "u" or "U"; then the lowest zero byte sets its top bit.
-  const uint64_t x = (word | 0x2020202020202020u) ^ 0x7575757575757575u;
-  return ((x - 0x0101010101010101u) & ~x & 0x8080808080808080u) != 0;
-}
-
-// Tells whether the line could hold "includefile" or "includepath" in any letter case, without
-// lowering the whole line: most lines can't, and lowering every line is a good part of loading.
-bool mayNameInclude(std::string_view line) {
-  static const size_t kLength = sizeof "ncludefile" - 1;
-  if (line.size() < kLength) return false;
-  const size_t last = line.size() - kLength;  // the last place the word can start
-  // Where only "U" and "u" lower to the "u" of "nclude", three bytes after its start (in every
-  // code page seen so far), eight places at a time are passed over where there is none.
-  static const bool onlyUsLowerToU = [] {
-    for (int byte = 128; byte < 256; ++byte)
-      if (lowerCaseByte(static_cast<unsigned char>(byte)) == 'u') return false;
-    return true;
-  }();
-  for (size_t i = 0; i <= last; i += 8) {
-    if (onlyUsLowerToU && i + 3 + 8 <= line.size() && !holdsU(line.data() + i + 3)) continue;
-    for (size_t at = i; at < i + 8 && at <= last; ++at)
-      if ((!onlyUsLowerToU || (line[at + 3] | 0x20) == 'u') &&
-          lowersTo(line.data() + at, "nclude", 6) &&
-          (lowersTo(line.data() + at + 6, "file", 4) || lowersTo(line.data() + at + 6, "path", 4)))
-        return true;
-  }
-  return false;
-}
-
 class Loader {
  public:
   Loader(SourceMap* map, const std::string& mainFolder, const CompilerSettings& compiler)
@@ -197,15 +164,13 @@ class Loader {
       appendFileLine(line, fileLine);
       return;
     }
+    // A line without includes is written whole; an IncludePath of it counts all the same.
     if (!holdsInclude(line)) {
-      for (size_t at = 0; at <= line.size();) {
-        const IncludeDirective statement = nextStatement(line, &at);
-        if (statement.kind == IncludeDirective::Kind::IncludePath)
-          search_.setIncludePath(stack_.back().directory, includeNames(statement, fileLine)[0]);
-      }
+      for (size_t at = 0; at <= line.size();) takeIncludePath(nextStatement(line, &at), fileLine);
       appendFileLine(line, fileLine);
       return;
     }
+    // A line with includes is taken a statement at a time, from the loop in run.
     OpenSource& source = stack_.back();
     source.pending = line;
     source.pendingAt = 0;
@@ -227,13 +192,19 @@ class Loader {
         include(includeNames(statement, fileLine), fileLine);
         return;
       }
-      if (statement.kind == IncludeDirective::Kind::IncludePath)
-        search_.setIncludePath(source.directory, includeNames(statement, fileLine)[0]);
+      takeIncludePath(statement, fileLine);
       const size_t begin = static_cast<size_t>(statement.text.data() - line.data());
       if (runBegin == std::string_view::npos) runBegin = begin;
       runEnd = begin + statement.text.size();
     }
     appendRun(line, runBegin, runEnd, fileLine);
+  }
+
+  // Where the statement is an IncludePath one, makes its folder the one the includes after it
+  // are looked for in.
+  void takeIncludePath(const IncludeDirective& statement, int32_t fileLine) {
+    if (statement.kind == IncludeDirective::Kind::IncludePath)
+      search_.setIncludePath(stack_.back().directory, includeNames(statement, fileLine)[0]);
   }
 
   // Appends the statements between `begin` and `end` of a line unless they are blank.

@@ -38,7 +38,7 @@ struct SourceMap {
   int32_t errorLine = 0;  // the combined-text line it names
   size_t textLimit = 2147483647;  // the most bytes the combined text may hold
   bool tooLarge = false;          // loading stopped: the files would have passed textLimit
-  MemoryClaim claim;              // the memory of the origins and the missing includes
+  MemoryClaim claim;              // the memory of the origins and the includes kept above
 
   /// Finds the file and file line of a combined-text line; false when it lies outside the text.
   bool locate(int32_t line, std::string* path, int32_t* fileLine) const;

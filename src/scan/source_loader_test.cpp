@@ -120,13 +120,14 @@ TEST(SourceLoader, TheStatementsOfALineWithIncludesKeepTheirLineAndAnAbsoluteNam
   scratch.write("sub/one.pbi", "sub 1\n");
   scratch.write("lib/x", "x\n");
   // The include, then the rest of its line (as written, but for the comment); a repeat and a
-  // folder leave the rest alone; an
-  // absolute name is read by that name, not beside the includer (sub/one.pbi).
-  scratch.write("sub/a.pb", "a : XIncludeFile \"" + d + "one.pbi\" : b\nXIncludeFile \"../one.pbi\" : c : c2 ; ok\n"
-                "IncludeFile \"../lib\" : d\n");
+  // folder leave the rest alone; an absolute name is read by that name, not beside the includer
+  // (sub/one.pbi).
+  scratch.write("sub/a.pb", "a : XIncludeFile \"" + d +
+                                "one.pbi\" : b\nXIncludeFile \"../one.pbi\" : c : c2 ; ok\n"
+                                "IncludeFile \"../lib\" : d\n");
   SourceMap map;
-  EXPECT_EQ(marker(d + "sub/a.pb") + "a \n" + marker(d + "one.pbi") + "1\n" + marker(d + "sub/a.pb") +
-                " b\n c : c2 \n" + marker(d + "sub/a.pb") + " d\n",
+  EXPECT_EQ(marker(d + "sub/a.pb") + "a \n" + marker(d + "one.pbi") + "1\n" +
+                marker(d + "sub/a.pb") + " b\n c : c2 \n" + marker(d + "sub/a.pb") + " d\n",
             loadSource(d + "sub/", "a.pb", &map));
   std::string origins, path;
   for (int32_t line = 1, fileLine = 0; line <= 9; ++line)

@@ -1,11 +1,5 @@
 #include "scan/statements.h"
 
-namespace {
-
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-
-}  // namespace
-
 bool startsLiteral(std::string_view line, size_t at) {
   const SpanKind kind = spanAt(line, at).kind;
   return kind == SpanKind::String || kind == SpanKind::Character;

@@ -106,6 +106,8 @@ char* copyText(TokenList* list, std::string_view text) {
 }
 
 int add(TokenList* list, std::string_view text, int16_t kind, int32_t line) {
+  // The list grows before its last record fills: one zeroed record always lies beyond the last
+  // token.
   if (list->capacity <= list->count + 1 && !grow(list)) return 0;
   char** holder =
       static_cast<char**>(allocate(storageOf(list)->holders, sizeof(char*), alignof(char*)));
