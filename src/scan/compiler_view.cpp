@@ -642,7 +642,7 @@ class CompilerView::State : public ExpressionContext {
     enumerationBinary_ = binary;
     enumerationName_.clear();
     const size_t end = nameEnd(rest, 0);
-    if (end > 0 && !(rest[0] >= '0' && rest[0] <= '9') && !startsWithStep(rest)) {
+    if (end > 0 && !isDigit(rest[0]) && !startsWithStep(rest)) {
       enumerationName_ = lowered(rest.substr(0, end));
       defineName(kPbEnumeration, rest);
       rest = trimBlanks(rest.substr(end));

@@ -15,8 +15,6 @@ constexpr size_t kMaxStringLength = 4096;
 // The deepest nesting of parentheses and prefix operators read; deeper text is unknown.
 constexpr int kMaxDepth = 256;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 int hexDigit(char c) {
   if (isDigit(c)) return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;

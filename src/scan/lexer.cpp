@@ -40,8 +40,6 @@ constexpr std::array<Start, 256> kStarts = [] {
   return starts;
 }();
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 bool isHexDigit(char c) {
   return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }

@@ -14,8 +14,6 @@ namespace {
 constexpr size_t kMaxExpansionWork = 16 * kMaxExpansionSize;
 constexpr size_t kMaxSourceExpansionWork = 8 * kMaxExpansionWork;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 // The bit of a letter among the names of one length.
 uint64_t letterBit(char letter) {
   return uint64_t{1} << (lowerCaseByte(static_cast<unsigned char>(letter)) & 63);

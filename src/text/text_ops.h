@@ -31,6 +31,9 @@ inline constexpr std::array<bool, 256> kNameBytes = [] {
 /// Tells whether the byte can stand in a PureBasic name.
 inline bool isNameByte(char c) { return kNameBytes[static_cast<unsigned char>(c)]; }
 
+/// Tells whether a byte is an ASCII decimal digit.
+inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 /// Returns the position behind the name bytes that start at `at` (`at` itself where none does).
 inline size_t nameEnd(std::string_view text, size_t at) {
   while (at < text.size() && isNameByte(text[at])) ++at;
