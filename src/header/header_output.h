@@ -14,6 +14,6 @@ bool namesSourceFile(const std::string& path, const std::vector<std::string>& so
 /// Writes the header's bytes in place of the file at `path`, which keeps its old content on
 /// any failure; tells whether creating or writing failed, with the reason in `err`.
 WriteOutcome writeHeaderFile(const std::string& path, const std::string& text,
-                            std::string* err = nullptr);
+                             std::string* err = nullptr);
 
 #endif  // GANTRELL_HEADER_HEADER_OUTPUT_H_
